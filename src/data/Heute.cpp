@@ -1,0 +1,7 @@
+#include "data/Heute.h"
+
+#include "data/Kalender.h"
+
+#include <QDate>
+
+qint32 Heute() { return TagNummer(QDate::currentDate()); }
