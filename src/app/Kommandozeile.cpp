@@ -46,7 +46,9 @@ int Aufruffehler(const QString &AText) {
     return Rueckgabe::Aufruf;
 }
 
-QString Anzeige(const QString &APfad) { return QDir::toNativeSeparators(APfad); }
+QString Anzeige(const QString &APfad) {
+    return QDir::toNativeSeparators(APfad);
+}
 
 QString MeldungNichtLesbar(const QString &APfad) {
     return QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.").arg(Anzeige(APfad));
@@ -183,7 +185,9 @@ QString TagName(const QDate &ADatum) {
         .arg(ADatum.year());
 }
 
-QString Woche(qint32 ADatum) { return QStringLiteral("%1 (Schlüssel %2)").arg(WochenText(ADatum, true)).arg(ADatum); }
+QString Woche(qint32 ADatum) {
+    return QStringLiteral("%1 (Schlüssel %2)").arg(WochenText(ADatum, true)).arg(ADatum);
+}
 
 // What a class file may hold but the program does not expect of it: everything that works on the weeks of a
 // subject relies on ascending, unique Monday keys, and subject names are told apart without regard to case.
@@ -322,8 +326,8 @@ int KommandozeileAusfuehren(int argc, char **argv) {
         return Ausgabe((Programm::Titel + QLatin1Char('\n')).toUtf8());
 
     const QStringList Rest = Parser.positionalArguments();
-    const int Aktionen = int{Parser.isSet(Json)} + int{Parser.isSet(AusJson)} + int{Parser.isSet(Text)} +
-                         int{Parser.isSet(PruefOption)};
+    const int Aktionen =
+        int{Parser.isSet(Json)} + int{Parser.isSet(AusJson)} + int{Parser.isSet(Text)} + int{Parser.isSet(PruefOption)};
     if (Aktionen == 0)
         return Aufruffehler(QStringLiteral("Keine Aktion angegeben: --json, --aus-json, --text oder --pruefen."));
     if (Aktionen > 1)
@@ -339,8 +343,7 @@ int KommandozeileAusfuehren(int argc, char **argv) {
     }
     if (Parser.isSet(AusJson)) {
         if (Rest.size() != 2)
-            return Aufruffehler(
-                QStringLiteral("--aus-json erwartet zwei Dateien: stundolog --aus-json JSON DATEI"));
+            return Aufruffehler(QStringLiteral("--aus-json erwartet zwei Dateien: stundolog --aus-json JSON DATEI"));
         return AusJsonSchreiben(Rest.at(0), Rest.at(1));
     }
     if (Parser.isSet(Text)) {

@@ -202,7 +202,8 @@ QString TypName(const QJsonValue &AWert) {
 
 // How a character is named in a message: its code point and, where it can be shown, the character itself.
 QString ZeichenName(char32_t ACode) {
-    QString Name = QStringLiteral("U+") + QString::number(static_cast<uint>(ACode), 16).toUpper().rightJustified(4, u'0');
+    QString Name =
+        QStringLiteral("U+") + QString::number(static_cast<uint>(ACode), 16).toUpper().rightJustified(4, u'0');
     const bool ZeigbarS = ACode >= 0x20 && !(ACode >= 0x7F && ACode < 0xA0) && !(ACode >= 0xD800 && ACode <= 0xDFFF);
     if (ZeigbarS)
         Name += QStringLiteral(" \"%1\"").arg(QString::fromUcs4(&ACode, 1));
@@ -270,7 +271,8 @@ private:
     }
 
     bool FalscherTyp(const QString &AFeld, const QString &AErwartet, const QJsonValue &AWert) {
-        Fehler = QStringLiteral("Das Feld \"%1\" muss %2 sein, gefunden wurde %3.").arg(AFeld, AErwartet, TypName(AWert));
+        Fehler =
+            QStringLiteral("Das Feld \"%1\" muss %2 sein, gefunden wurde %3.").arg(AFeld, AErwartet, TypName(AWert));
         return false;
     }
 
