@@ -77,11 +77,18 @@ QString TDaten::Text() const {
     Ergebnis.reserve(Ergebnis.size() + Laenge + static_cast<qsizetype>(Funde.size()) * 48);
     for (std::size_t Nr = 0; Nr < Funde.size(); ++Nr) {
         const TFund &Fund = Funde[Nr];
-        if (Nr == 0 || Funde[Nr - 1].Datum != Fund.Datum)
-            Ergebnis += Zeilenende + WochenZeile(Fund.Datum);
+        if (Nr == 0 || Funde[Nr - 1].Datum != Fund.Datum) {
+            Ergebnis.append(Zeilenende);
+            Ergebnis.append(WochenZeile(Fund.Datum));
+        }
         const TFach &Fach = this->Fach(Fund.FachNr);
-        Ergebnis += QStringLiteral("Fach: \"") + Fach.Fachname + QStringLiteral("\" [") +
-                    Fach.WochenDaten.at(Fund.WocheNr).Text + QLatin1Char(']') + Zeilenende;
+        // Appended piece by piece: no temporary string per line in a text that may run to many megabytes.
+        Ergebnis.append(QLatin1String("Fach: \""));
+        Ergebnis.append(Fach.Fachname);
+        Ergebnis.append(QLatin1String("\" ["));
+        Ergebnis.append(Fach.WochenDaten.at(Fund.WocheNr).Text);
+        Ergebnis.append(QLatin1Char(']'));
+        Ergebnis.append(Zeilenende);
     }
     return Ergebnis;
 }
