@@ -148,6 +148,13 @@ QString TextNichtSpeicherbar(const QString &AText) {
     if (AText.size() > 0xFFFF)
         return QStringLiteral("ist mit %1 Zeichen länger als 65535 Zeichen").arg(AText.size());
     const ushort *Zeichen = AText.utf16();
+    // One pass without an early exit, which the compiler turns into vector code; the search for the culprit
+    // runs only for a text that fails.
+    ushort Alle = 0;
+    for (qsizetype Nr = 0; Nr < AText.size(); ++Nr)
+        Alle |= Zeichen[Nr];
+    if (Alle <= 0xFF)
+        return {};
     for (qsizetype Nr = 0; Nr < AText.size(); ++Nr) {
         if (Zeichen[Nr] > 0xFF) {
             const char32_t Code = AText.at(Nr).isHighSurrogate() && Nr + 1 < AText.size()
