@@ -1,10 +1,214 @@
 #pragma once
 
-#include <QMainWindow>
+#include "data/Daten.h"
+#include "data/Meldung.h"
+#include "dialogs/Layout.h"
 
-// The main window. For now it only stands; the open class, its fields and the menus follow.
+#include <QHash>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QSettings;
+class QTimer;
+class THintergrundForm;
+class TKlang;
+class TMeldungsFenster;
+class TWochenlisteForm;
+
+// Where the program finds its folders; the program passes the real ones, tests their own.
+struct TOrte {
+    QString ProgrammOrdner; // the program's folder, with a trailing "/"
+    QString EigeneDateien;  // the personal documents folder with a trailing "/", empty when unknown
+    static TOrte System();
+};
+
+// The main window: one open class, its current subject and week in four fields, and every command of the
+// menus. Positions FachNr and EintragNr count from 1; 0 means none.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget *AParent = nullptr);
+    explicit TForm1(const TOrte &AOrte = TOrte::System(), QWidget *AParent = nullptr);
+    ~TForm1() override;
+
+    // ---- the open class and the position in it ----
+    TDaten Daten;     // the open class
+    TDaten SaveDaten; // its copy as last loaded or saved
+
+    QString Filename() const { return FFilename; }
+    void SetFilename(const QString &AValue);
+    int FachNr() const { return FFachNr; }
+    void SetFachNr(int AValue);
+    int EintragNr() const { return FEintragNr; }
+    void SetEintragNr(int AValue);
+    int EintragCount() const;
+
+    void DatenInEdit();
+    void EditInDaten();
+    void SetReText(const QString &AValue);
+    void SetStatusText(const QString &AValue);
+    void SetStatusEintrag();
+    void SetStatusStandardText();
+    void WavAbspielen(const QString &AFilename, bool WaitS);
+    void Speichern();
+    void SetFocus(int ANr, bool SelStartS);
+
+    // ---- settings ----
+    void RegistryLadenSpeichern(bool LadenS);
+    int HintergrundNr() const;
+    void SetHintergrundNr(int AValue);
+    void AktOrdner(int Nr, bool MeldungS);
+    QString GetAktOrdner() const;
+    const TSchrift &Schrift() const { return FSchrift; }
+    QColor Hintergrund() const { return FHintergrund; }
+    int StartFachNr() const { return FStartFachNr; }
+
+    // ---- menus ----
+    void UpdateMenus();
+    void AktMenuUpdate();
+    void DateiMenuUpdate();
+    void SprungMenuUpdate();
+    // The open handler of the four context menus.
+    void PuMenusClick();
+    // A command started by program code: runs only when its item is enabled at that moment.
+    void Klick(QAction *AAktion);
+    // Any action of the window by its item name ("MenuDateiSpeichern"), for the window's own users and tests.
+    QAction *Aktion(const QString &AName) const;
+
+    // ---- layout ----
+    void SchriftartZuweisen();
+    void SchalterEinrichten();
+    void FensterEinrichten();
+    void CaptionZuweisen();
+
+    // Messages 1224 (to the front) and 1124 (close as "&Beenden") from another start or another program.
+    void NachrichtVerarbeiten(int ANummer);
+
+    // The fields, for the window's tests and the accessibility checks.
+    QLabel *Label1, *Label2, *Label3, *Label4;
+    QLineEdit *Edit1, *Edit2, *Edit3;
+    QPlainTextEdit *RichEdit1;
+    QPushButton *Button1, *Button2;
+    QLabel *StatusPanel0, *StatusPanel1;
+    TKlang *Klang() const { return FKlang; }
+    THintergrundForm *HintergrundForm() const { return FHintergrundForm; }
+    TWochenlisteForm *WochenlisteForm() const { return FWochenlisteForm; }
+
+    // The system's default beep; counted, so that the window's tests can tell that it beeped.
+    void Piepen();
+    int Piepser() const { return FPiepser; }
+
+    // The largest number of characters the text field takes.
+    static constexpr int MaxTextLaenge = 4096;
+
+public slots:
+    // ---- commands of the "&Datei" menu ----
+    void MenuDateiSpeichernClick();
+    void MenuDateiLadenClick();
+    void MenuDateiCloseClick();
+    void MenuDateiBeendenClick();
+    // ---- "&Ansicht" and "&Einstellungen" ----
+    void MenuAnsSchriftartClick();
+    void MenuAnsHintergrundClick();
+    void MenuEinstMenusClick(int ATag);
+    void MenuEinstOrdnerClick(int ATag);
+    // ---- "&Sprünge" ----
+    void MenuSprungWocheWeiterClick();
+    void MenuSprungWocheZurueckClick();
+    void MenuSprungFachWeiterClick();
+    void MenuSprungFachZurueckClick();
+    void MenuSprungMonatWeiterClick();
+    void MenuSprungMonatZurueckClick();
+    void MenuSprungErsterClick();
+    void MenuSprungLetzterClick();
+    void MenuSprungGeheClick();
+    // ---- the two buttons ----
+    void Button1Click();
+    void Button2Click();
+
+protected:
+    void showEvent(QShowEvent *AEvent) override;
+    void closeEvent(QCloseEvent *AEvent) override;
+    void resizeEvent(QResizeEvent *AEvent) override;
+    bool eventFilter(QObject *AObjekt, QEvent *AEvent) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void Timer1Timer();
+    bool FormCloseQuery();
+    void FormClose();
+    bool SpeicherFrageOk(); // the save question: false for Cancel
+    bool HatFilenameTeil(const QString &APfad) const;
+    QString OrdnerTeil(const QString &APfad) const;
+
+    void MenuesAnlegen();
+    void KontextmenuesAnlegen();
+    QAction *Punkt(QMenu *AMenu, const char *AName, const QString &ACaption, const QKeySequence &AKuerzel = {},
+                   int ATag = 0);
+    void BeschleunigerSetzen(QMenu *AMenu);
+    bool KuerzelAusfuehren(QWidget *AZiel, const QKeySequence &ATaste);
+    void Edit1KeyDown(QLineEdit *AFeld, QKeyEvent *AEvent, bool &AVerbraucht);
+    void TextGeaendert(int APosition, int AEntfernt, int AEingefuegt);
+    void ArbeitsbereichAnpassen();
+    void FokusAnsagen(QWidget *AFeld);
+
+    TOrte FOrte;
+    QString FFilename;
+    int FFachNr = 0;
+    int FEintragNr = 0;
+    int FStartFachNr = 0;
+    bool IsClosing = false;
+    bool FGezeigt = false;
+    bool FTextWirdGeaendert = false;
+    int FPiepser = 0;
+    TSchrift FSchrift;
+    quint32 FFontColor = 0xFF000008; // the font colour as stored: 0x00BBGGRR, or a system colour
+    int FFontCharSet = 0;
+    QColor FHintergrund;
+    QTimer *Timer1;
+    TKlang *FKlang;
+    THintergrundForm *FHintergrundForm;
+    TWochenlisteForm *FWochenlisteForm;
+    std::unique_ptr<TMeldungsFenster> FMeldungsFenster;
+    TMeldungsZiel *FVorherigesMeldungsZiel = nullptr;
+
+    // The headings and context menus, and every action by item name.
+    QMenu *MenuDatei, *MenuDateiDrucken, *MenuSprung, *MenuAkt, *MenuDaten, *MenuAns, *MenuEinst, *MenuHilfe;
+    QMenu *PuMenuE1, *PuMenuE2, *PuMenuE3, *PuMenuRe;
+    QHash<QString, QAction *> FAktionen;
+    // Main-menu shortcuts with the heading whose handler runs first; context-menu shortcuts with their field.
+    struct TKuerzel {
+        QAction *Aktion;
+        QMenu *Kopf; // the heading (or context menu) whose open handler runs first
+        QWidget *Feld; // for a context menu: the field that must have the focus
+    };
+    QList<TKuerzel> FKuerzel;
+
+public:
+    // The items of the menus, named as the menu items.
+    QAction *MenuDateiSpeichern, *MenuDateiLaden, *MenuDateiDruckenWoche, *MenuDateiDruckenMonat,
+        *MenuDateiDruckenAlle, *MenuDateiDruckenFach, *MenuDateiClose, *MenuDateiBeenden;
+    QAction *MenuSprungWocheWeiter, *MenuSprungWocheZurueck, *MenuSprungFachWeiter, *MenuSprungFachZurueck,
+        *MenuSprungMonatWeiter, *MenuSprungMonatZurueck, *MenuSprungErster, *MenuSprungLetzter, *MenuSprungGehe;
+    QAction *MenuAktNeueWoche, *MenuAktNeuesFach, *MenuAktNeueKlasse, *MenuAktWoche, *MenuAktMonat, *MenuAktAlle,
+        *MenuAktFach, *MenuAktWechseln, *MenuAktAendernFach, *MenuAktAendernKlasse, *MenuAktVerschieben,
+        *MenuAktLoescheWoche, *MenuAktLoescheFach, *MenuAktLoescheKlasse, *MenuAktSuchen;
+    QAction *MenuDatenSichern, *MenuDatenWiederherstellen;
+    QAction *MenuAnsSchriftart, *MenuAnsHintergrund;
+    QAction *MenuEinstOeffnen, *MenuEinstSounds, *MenuEinstWochendatum, *MenuEinstSik, *MenuEinstEigeneDateien,
+        *MenuEinstProgrammordner;
+    QAction *MenuHilfeInfo, *MenuHilfeHomepage, *MenuHilfeUpdate, *MenuHilfeHistory, *MenuHilfeMail,
+        *MenuHilfeSpenden;
+    QAction *PuE1NeueKlasse, *PuE1AendernKlasse, *PuE2NeuesFach, *PuE2AendernFach, *PuE3NeueWoche, *PuE3Verschieben,
+        *PuE3Wochendatum;
+    QAction *PuReKopieren, *PuReAusschneiden, *PuReEinfuegen, *PuReAllesMarkieren, *PuReRueck;
 };

@@ -1,0 +1,34 @@
+#include "app/Meldungen.h"
+
+#include "data/Programm.h"
+
+namespace {
+QMessageBox::StandardButton Zeigen(QWidget *AEltern, QMessageBox::Icon AIcon, const QString &AText,
+                                   QMessageBox::StandardButtons AKnoepfe, QMessageBox::StandardButton AVorgabe) {
+    QMessageBox Box(AIcon, Programm::Titel, AText, AKnoepfe, AEltern);
+    Box.setDefaultButton(AVorgabe);
+    // Screen readers read the text of the box; make sure it carries it as its description too.
+    Box.setAccessibleDescription(AText);
+    return static_cast<QMessageBox::StandardButton>(Box.exec());
+}
+} // namespace
+
+namespace Meldungen {
+void Fehler(QWidget *AEltern, const QString &AText) {
+    Zeigen(AEltern, QMessageBox::Critical, AText, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void Info(QWidget *AEltern, const QString &AText) {
+    Zeigen(AEltern, QMessageBox::Information, AText, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool JaNein(QWidget *AEltern, const QString &AText) {
+    return Zeigen(AEltern, QMessageBox::Question, AText, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
+}
+
+QMessageBox::StandardButton JaNeinAbbrechen(QWidget *AEltern, const QString &AText) {
+    return Zeigen(AEltern, QMessageBox::Question, AText, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                  QMessageBox::Yes);
+}
+} // namespace Meldungen

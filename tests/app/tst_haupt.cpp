@@ -1,0 +1,597 @@
+#include "Modal.h"
+#include "Testhilfe.h"
+#include "app/Einstellungen.h"
+#include "app/Haupt.h"
+#include "data/Kalender.h"
+#include "data/Klassendatei.h"
+#include "dialogs/Wochenliste.h"
+#include "util/Klang.h"
+
+#include <QtTest>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace {
+const qint32 Maerz9 = 43899;  // Monday 9 March 2020
+const qint32 Maerz16 = 43906; // Monday 16 March 2020
+
+TDaten Klasse5a() {
+    return Klasse("5a", {{"Deutsch", {{Maerz9, "Schreiben"}, {Maerz16, "Lesen"}}}, {"Mathe", {{Maerz16, "Brüche"}}}});
+}
+
+void EinstellungenLeeren() {
+    auto Speicher = EinstellungenOeffnen();
+    Speicher->clear();
+    Speicher->sync();
+}
+
+void EinstellungSetzen(const QString &AName, const QVariant &AWert) {
+    auto Speicher = EinstellungenOeffnen();
+    Speicher->setValue(AName, AWert);
+    Speicher->sync();
+}
+
+QVariant EinstellungLesen(const QString &AName) { return EinstellungenOeffnen()->value(AName); }
+
+// Types a text as key presses carrying their characters (QTest's own typing knows only ASCII).
+void Tippen(QWidget *AFeld, const QString &AText) {
+    for (const QChar Zeichen : AText) {
+        QKeyEvent Druck(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(Zeichen));
+        QKeyEvent Los(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(Zeichen));
+        QApplication::sendEvent(AFeld, &Druck);
+        QApplication::sendEvent(AFeld, &Los);
+    }
+}
+} // namespace
+
+class TstHaupt : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void ersterStart();
+    void startMitKlasse_data();
+    void startMitKlasse();
+    void startBeschaedigteDatei();
+    void startOrdnerNichtAnlegbar();
+    void speichernMitStrgS();
+    void speichernOhneAenderung();
+    void schliessenFragen_data();
+    void schliessenFragen();
+    void beendenFragen_data();
+    void beendenFragen();
+    void laden();
+    void ladenMitAenderungen_data();
+    void ladenMitAenderungen();
+    void freigabe_data();
+    void freigabe();
+    void pfeiltasten();
+    void statusZaehler();
+    void titel();
+    void textfeld();
+    void wochenklang();
+    void einstellungenGeschrieben();
+    void wochendatumUmschalten();
+    void beschleunigerEindeutig();
+
+private:
+    // Starts the main window with the class files and settings prepared, and waits for its start-up step.
+    std::unique_ptr<TForm1> Starten(TModalHelfer *AHelfer = nullptr);
+    QString DatenOrdner() const { return FOrdner->path() + QStringLiteral("/prog/Stundolog/"); }
+    TOrte Orte() const {
+        return {FOrdner->path() + QStringLiteral("/prog/"), FOrdner->path() + QStringLiteral("/docs/")};
+    }
+    void KlasseAblegen(const TDaten &ADaten, const QString &AName) {
+        QDir().mkpath(DatenOrdner());
+        TDaten Kopie(ADaten);
+        QVERIFY(Kopie.SaveToFile(DatenOrdner() + AName));
+    }
+    std::unique_ptr<QTemporaryDir> FOrdner;
+};
+
+void TstHaupt::init() {
+    FOrdner = std::make_unique<QTemporaryDir>();
+    QDir().mkpath(FOrdner->path() + QStringLiteral("/prog"));
+    QDir().mkpath(FOrdner->path() + QStringLiteral("/docs"));
+    EinstellungenLeeren();
+}
+
+void TstHaupt::cleanup() {
+    QTRY_VERIFY2(!QApplication::activeModalWidget(), "kein Dialog bleibt offen");
+    FOrdner.reset();
+}
+
+std::unique_ptr<TForm1> TstHaupt::Starten(TModalHelfer *AHelfer) {
+    auto Form = std::make_unique<TForm1>(Orte());
+    Form->show();
+    // The start-up step runs 25 ms after the first showing; it is done when the folder exists or a question
+    // was answered.
+    if (AHelfer)
+        if (!QTest::qWaitFor([AHelfer] { return AHelfer->Offen() == 0; }, 5000))
+            qWarning("Die erwarteten Dialoge kamen nicht.");
+    QTest::qWait(60);
+    return Form;
+}
+
+void TstHaupt::ersterStart() {
+    TModalHelfer Helfer;
+    Helfer.Antwort(QMessageBox::No);
+    auto Form = Starten(&Helfer);
+    QCOMPARE(Helfer.Texte, QStringList{QStringLiteral("Es wurde noch keine Klasse geladen!\r\nWollen Sie jetzt eine "
+                                                      "Klasse auswählen?")});
+    QVERIFY2(QDir(DatenOrdner()).exists(), "der Datenordner neben dem Programm wird angelegt");
+    QCOMPARE(Form->Filename(), DatenOrdner());
+    QVERIFY(Form->MenuEinstProgrammordner->isChecked());
+    QVERIFY(!Form->MenuEinstEigeneDateien->isChecked());
+    QVERIFY(Form->MenuEinstOeffnen->isChecked() && Form->MenuEinstSounds->isChecked() &&
+            Form->MenuEinstWochendatum->isChecked() && !Form->MenuEinstSik->isChecked());
+    QCOMPARE(Form->Schrift().Font.family(), QStringLiteral("Arial"));
+    QCOMPARE(Form->Schrift().Font.pointSize(), 12);
+    QCOMPARE(Form->HintergrundNr(), 1);
+    QCOMPARE(Form->Edit1->text(), QStringLiteral("(keine)"));
+    QCOMPARE(Form->Edit2->text(), QStringLiteral("(kein)"));
+    QCOMPARE(Form->Edit3->text(), QStringLiteral("(keine)"));
+    QVERIFY(Form->RichEdit1->isReadOnly());
+    QCOMPARE(Form->StatusPanel1->text(), QStringLiteral("Strg+N=neues Fach; Strg+W=neue Woche; Strg+K=Klasse/Fach wechseln"));
+
+    // Closing removes the empty data folder.
+    Form->close();
+    Form.reset();
+    QVERIFY(!QDir(DatenOrdner()).exists());
+}
+
+void TstHaupt::startMitKlasse_data() {
+    QTest::addColumn<QString>("Filename");
+    QTest::addColumn<bool>("Oeffnen");
+    QTest::addColumn<int>("FachNr");
+    QTest::addColumn<int>("EintragNr");
+    QTest::newRow("Fach 2") << "5a.SGV 2" << true << 2 << 1;
+    QTest::newRow("Fach jenseits der Zahl: das letzte") << "5a.SGV 9" << true << 2 << 1;
+    QTest::newRow("Fach 0: keins") << "5a.SGV 0" << true << 0 << 0;
+    QTest::newRow("keine Zahl: Fach 1") << "5a.SGV x" << true << 1 << 2;
+    QTest::newRow("Oeffnen aus: keine Klasse") << "5a.SGV 1" << false << 0 << 0;
+    QTest::newRow("Datei fehlt") << "6b.SGV 1" << true << 0 << 0;
+}
+
+void TstHaupt::startMitKlasse() {
+    QFETCH(QString, Filename);
+    QFETCH(bool, Oeffnen);
+    QFETCH(int, FachNr);
+    QFETCH(int, EintragNr);
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), Filename);
+    EinstellungSetzen(QStringLiteral("Oeffnen"), Oeffnen ? 1 : 0);
+    const bool Geoeffnet = Oeffnen && Filename.startsWith(QStringLiteral("5a"));
+
+    TModalHelfer Helfer;
+    if (!Geoeffnet)
+        Helfer.Antwort(QMessageBox::No);
+    auto Form = Starten(&Helfer);
+    QCOMPARE(Form->Daten.Klasse, Geoeffnet ? QStringLiteral("5a") : QString());
+    QCOMPARE(Form->FachNr(), FachNr);
+    QCOMPARE(Form->EintragNr(), EintragNr);
+    QVERIFY(Form->Daten.Ident(Form->SaveDaten));
+    QCOMPARE(Form->Filename(), Geoeffnet ? DatenOrdner() + QStringLiteral("5a.SGV") : DatenOrdner());
+    QCOMPARE(Helfer.Unerwartet, 0);
+    if (Geoeffnet && FachNr == 2) {
+        QCOMPARE(Form->Edit1->text(), QStringLiteral("5a"));
+        QCOMPARE(Form->Edit2->text(), QStringLiteral("Mathe"));
+        QCOMPARE(Form->Edit3->text(), WochenText(Maerz16));
+        QCOMPARE(Form->RichEdit1->toPlainText(), QStringLiteral("Brüche\n"));
+    }
+}
+
+void TstHaupt::startBeschaedigteDatei() {
+    QDir().mkpath(DatenOrdner());
+    QVERIFY(DateiSchreiben(DatenOrdner() + QStringLiteral("5a.SGV"), AusHex("00 05 53 47 56 30 31 00 02 35")));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    TModalHelfer Helfer;
+    Helfer.Antwort(QMessageBox::Ok);
+    auto Form = Starten(&Helfer);
+    QCOMPARE(Helfer.Texte, QStringList{QStringLiteral("Die Datei \"5a.SGV\" ist beschädigt!")});
+    QCOMPARE(Helfer.Symbole, QList<QMessageBox::Icon>{QMessageBox::Critical});
+    QCOMPARE(Form->Filename(), DatenOrdner());
+    QCOMPARE(Form->Daten.Count(), 0);
+    QCOMPARE(Helfer.Unerwartet, 0);
+}
+
+void TstHaupt::startOrdnerNichtAnlegbar() {
+    // A file where the data folder should be: the folder cannot be made.
+    QVERIFY(DateiSchreiben(FOrdner->path() + QStringLiteral("/prog/Stundolog"), "kein Ordner"));
+    TModalHelfer Helfer;
+    Helfer.Antwort(QMessageBox::Ok);
+    auto Form = Starten(&Helfer);
+    QCOMPARE(Helfer.Texte.size(), 1);
+    QVERIFY2(Helfer.Texte.at(0).startsWith(QStringLiteral("Der Ordner \"")) &&
+                 Helfer.Texte.at(0).endsWith(QStringLiteral("\" kann nicht angelegt werden!")),
+             qPrintable(Helfer.Texte.at(0)));
+    QCOMPARE(Helfer.Symbole, QList<QMessageBox::Icon>{QMessageBox::Information});
+    QCOMPARE(Form->Filename(), DatenOrdner());
+}
+
+void TstHaupt::speichernMitStrgS() {
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    QCOMPARE(Form->EintragNr(), 2);
+    Form->RichEdit1->setFocus();
+    QTest::keyClick(Form->RichEdit1, Qt::Key_End, Qt::ControlModifier);
+    Tippen(Form->RichEdit1, QStringLiteral("  und üben  "));
+    QVERIFY2(!Form->MenuDateiSpeichern->isEnabled(), "Speichern wird erst beim naechsten Menue-Update frei");
+    QTest::keyClick(Form->RichEdit1, Qt::Key_S, Qt::ControlModifier);
+
+    TDaten Gespeichert;
+    QVERIFY(Gespeichert.LoadFromFile(DatenOrdner() + QStringLiteral("5a.SGV"), false));
+    QCOMPARE(Gespeichert.Fach(0).WochenDaten.at(1).Text, QStringLiteral("Lesen\r\n  und üben"));
+    QVERIFY(Form->Daten.Ident(Form->SaveDaten));
+    // The key did not reach the text field.
+    QCOMPARE(Form->RichEdit1->toPlainText(), QStringLiteral("Lesen\n  und üben  "));
+}
+
+void TstHaupt::speichernOhneAenderung() {
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    EinstellungSetzen(QStringLiteral("Sik"), 1);
+    auto Form = Starten();
+    const QString Pfad = DatenOrdner() + QStringLiteral("5a.SGV");
+    QFile::remove(Pfad);
+    QTest::keyClick(Form->RichEdit1, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY2(!QFile::exists(Pfad), "ohne Aenderung wird nichts gespeichert");
+    QVERIFY(!QFile::exists(Pfad + QStringLiteral(".BAK")));
+}
+
+void TstHaupt::schliessenFragen_data() {
+    QTest::addColumn<int>("Antwort");
+    QTest::addColumn<bool>("Geschlossen");
+    QTest::addColumn<bool>("Gespeichert");
+    QTest::newRow("Ja") << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("Nein") << int(QMessageBox::No) << true << false;
+    QTest::newRow("Abbrechen") << int(QMessageBox::Cancel) << false << false;
+}
+
+void TstHaupt::schliessenFragen() {
+    QFETCH(int, Antwort);
+    QFETCH(bool, Geschlossen);
+    QFETCH(bool, Gespeichert);
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    Form->RichEdit1->setPlainText(QStringLiteral("neu"));
+
+    TModalHelfer Helfer;
+    Helfer.Antwort(static_cast<QMessageBox::StandardButton>(Antwort));
+    QTest::keyClick(Form->Edit1, Qt::Key_F4, Qt::ControlModifier);
+    QCOMPARE(Helfer.Texte, QStringList{QStringLiteral("Sollen die vorgenommenen Änderungen in der Klasse \"5a\" "
+                                                      "gespeichert werden?")});
+    QCOMPARE(Form->Daten.Count() == 0, Geschlossen);
+    if (Geschlossen) {
+        QCOMPARE(Form->Filename(), DatenOrdner());
+        QCOMPARE(Form->Edit1->text(), QStringLiteral("(keine)"));
+        QCOMPARE(Form->focusWidget(), Form->Edit1);
+        QCOMPARE(EinstellungLesen(QStringLiteral("Filename")).toString(), QStringLiteral(" 0"));
+    }
+    TDaten Datei;
+    QVERIFY(Datei.LoadFromFile(DatenOrdner() + QStringLiteral("5a.SGV"), false));
+    QCOMPARE(Datei.Fach(0).WochenDaten.at(1).Text, Gespeichert ? QStringLiteral("neu") : QStringLiteral("Lesen"));
+}
+
+void TstHaupt::beendenFragen_data() { schliessenFragen_data(); }
+
+void TstHaupt::beendenFragen() {
+    QFETCH(int, Antwort);
+    QFETCH(bool, Geschlossen);
+    QFETCH(bool, Gespeichert);
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 2"));
+    auto Form = Starten();
+    Form->RichEdit1->setPlainText(QStringLiteral("neu"));
+    TModalHelfer Helfer;
+    Helfer.Antwort(static_cast<QMessageBox::StandardButton>(Antwort));
+    // Message 1124 closes like "&Beenden".
+    Form->NachrichtVerarbeiten(1124);
+    QCOMPARE(Helfer.Texte.size(), 1);
+    QCOMPARE(!Form->isVisible(), Geschlossen);
+    TDaten Datei;
+    QVERIFY(Datei.LoadFromFile(DatenOrdner() + QStringLiteral("5a.SGV"), false));
+    QCOMPARE(Datei.Fach(1).WochenDaten.at(0).Text, Gespeichert ? QStringLiteral("neu") : QStringLiteral("Brüche"));
+    if (Geschlossen)
+        QCOMPARE(EinstellungLesen(QStringLiteral("Filename")).toString(), QStringLiteral("5a.SGV 2"));
+}
+
+void TstHaupt::laden() {
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    KlasseAblegen(Klasse("6b", {{"Englisch", {{Maerz9, "Vokabeln"}}}}), QStringLiteral("6b.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+
+    TModalHelfer Helfer;
+    QStringList Zeilen;
+    int Vorauswahl = -2;
+    Helfer.Dann([&](QWidget *AFenster) {
+        auto *Liste = qobject_cast<TWochenlisteForm *>(AFenster);
+        QVERIFY(Liste);
+        QCOMPARE(Liste->windowTitle(), QStringLiteral("Lade Klasse"));
+        for (int Nr = 0; Nr < Liste->ListBox1->count(); ++Nr)
+            Zeilen.append(Liste->ListBox1->item(Nr)->text());
+        Vorauswahl = Liste->ListBox1->currentRow();
+        QTest::keyClick(Liste->ListBox1, Qt::Key_Down);
+        QTest::keyClick(Liste->ListBox1, Qt::Key_Return);
+    });
+    QTest::keyClick(Form->Edit1, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(Helfer.Offen(), 0);
+    QCOMPARE(Zeilen, (QStringList{"5a", "6b"}));
+    QCOMPARE(Vorauswahl, 0);
+    QCOMPARE(Form->Daten.Klasse, QStringLiteral("6b"));
+    QCOMPARE(Form->Filename(), DatenOrdner() + QStringLiteral("6b.SGV"));
+    QCOMPARE(Form->FachNr(), 1);
+    QCOMPARE(Form->EintragNr(), 1);
+    QCOMPARE(Form->windowTitle(), QStringLiteral("6b.SGV - Stundolog V1.01"));
+    QCOMPARE(Form->focusWidget(), Form->Edit1);
+}
+
+void TstHaupt::ladenMitAenderungen_data() {
+    QTest::addColumn<int>("Antwort");
+    QTest::addColumn<QString>("Klasse");
+    QTest::addColumn<QString>("Text");
+    // Loading the class that is open: with Yes, what was just saved is shown; with No, the changes are gone.
+    QTest::newRow("Ja") << int(QMessageBox::Yes) << "5a" << "neu";
+    QTest::newRow("Nein") << int(QMessageBox::No) << "5a" << "Lesen";
+    QTest::newRow("Abbrechen") << int(QMessageBox::Cancel) << "5a" << "neu";
+}
+
+void TstHaupt::ladenMitAenderungen() {
+    QFETCH(int, Antwort);
+    QFETCH(QString, Klasse);
+    QFETCH(QString, Text);
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    Form->RichEdit1->setPlainText(QStringLiteral("neu"));
+    TModalHelfer Helfer;
+    Helfer.Dann([](QWidget *AFenster) {
+        auto *Liste = qobject_cast<TWochenlisteForm *>(AFenster);
+        QVERIFY(Liste);
+        QCOMPARE(Liste->ListBox1->currentRow(), 0);
+        QTest::keyClick(Liste->ListBox1, Qt::Key_Return);
+    });
+    Helfer.Antwort(static_cast<QMessageBox::StandardButton>(Antwort));
+    QTest::keyClick(Form->Edit1, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(Helfer.Offen(), 0);
+    QCOMPARE(Form->Daten.Klasse, Klasse);
+    QCOMPARE(Form->Daten.Fach(0).WochenDaten.at(1).Text, Text);
+}
+
+void TstHaupt::freigabe_data() {
+    QTest::addColumn<int>("Zustand"); // 0 no class, 1 class without weeks in its subject, 2 week shown
+    QTest::addColumn<QStringList>("Frei");
+    QTest::addColumn<QStringList>("Gesperrt");
+    const QStringList Immer{"MenuDateiLaden", "MenuAktNeueWoche", "MenuAktNeuesFach", "MenuAktNeueKlasse",
+                            "MenuAktWechseln", "MenuDateiBeenden"};
+    const QStringList Wochen{"MenuSprungWocheWeiter", "MenuSprungWocheZurueck", "MenuSprungMonatWeiter",
+                             "MenuSprungMonatZurueck", "MenuSprungErster", "MenuSprungLetzter", "MenuSprungGehe",
+                             "MenuAktSuchen"};
+    const QStringList Eintrag{"MenuAktWoche", "MenuAktMonat", "MenuAktAlle", "MenuAktFach", "MenuAktVerschieben",
+                              "MenuAktLoescheWoche"};
+    const QStringList Fach{"MenuAktAendernFach", "MenuAktLoescheFach"};
+    const QStringList Faecher{"MenuDateiDrucken", "MenuDateiClose", "MenuSprungFachWeiter", "MenuSprungFachZurueck",
+                              "MenuAktAendernKlasse", "MenuAktLoescheKlasse"};
+    QTest::newRow("keine Klasse") << 0 << Immer << (Wochen + Eintrag + Fach + Faecher + QStringList{"MenuDateiSpeichern"});
+    QTest::newRow("Fach ohne Wochen") << 1 << (Immer + Fach + Faecher) << (Wochen + Eintrag + QStringList{"MenuDateiSpeichern"});
+    QTest::newRow("Woche") << 2 << (Immer + Wochen + Eintrag + Fach + Faecher) << QStringList{"MenuDateiSpeichern"};
+    QTest::newRow("Woche geaendert") << 3 << (Immer + Wochen + Eintrag + Fach + Faecher + QStringList{"MenuDateiSpeichern"})
+                                     << QStringList{};
+}
+
+void TstHaupt::freigabe() {
+    QFETCH(int, Zustand);
+    QFETCH(QStringList, Frei);
+    QFETCH(QStringList, Gesperrt);
+    if (Zustand == 1)
+        KlasseAblegen(Klasse("5a", {{"Leer", {}}}), QStringLiteral("5a.SGV"));
+    else
+        KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), Zustand == 0 ? QStringLiteral(" 0") : QStringLiteral("5a.SGV 1"));
+    TModalHelfer Helfer;
+    if (Zustand == 0)
+        Helfer.Antwort(QMessageBox::No);
+    auto Form = Starten(&Helfer);
+    if (Zustand == 3)
+        Form->RichEdit1->setPlainText(QStringLiteral("geändert"));
+    Form->UpdateMenus();
+    for (const QString &Name : Frei) {
+        QAction *Punkt = Form->Aktion(Name);
+        if (!Punkt && Name == QLatin1String("MenuDateiDrucken"))
+            Punkt = Form->findChild<QMenu *>(Name)->menuAction();
+        QVERIFY2(Punkt, qPrintable(Name));
+        QVERIFY2(Punkt->isEnabled(), qPrintable(Name + QStringLiteral(" sollte frei sein")));
+    }
+    for (const QString &Name : Gesperrt) {
+        QAction *Punkt = Form->Aktion(Name);
+        if (!Punkt && Name == QLatin1String("MenuDateiDrucken"))
+            Punkt = Form->findChild<QMenu *>(Name)->menuAction();
+        QVERIFY2(Punkt, qPrintable(Name));
+        QVERIFY2(!Punkt->isEnabled(), qPrintable(Name + QStringLiteral(" sollte gesperrt sein")));
+    }
+}
+
+void TstHaupt::pfeiltasten() {
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    Form->activateWindow();
+    Form->Edit1->setFocus();
+    QTRY_VERIFY(Form->Edit1->hasFocus());
+    QTest::keyClick(Form->Edit1, Qt::Key_Up); // beeps, stays
+    QVERIFY(Form->Edit1->hasFocus());
+    QTest::keyClick(Form->Edit1, Qt::Key_Down);
+    QVERIFY(Form->Edit2->hasFocus());
+    QCOMPARE(Form->Edit2->cursorPosition(), 0);
+    QTest::keyClick(Form->Edit2, Qt::Key_Down, Qt::ShiftModifier); // a normal key with Shift
+    QVERIFY(Form->Edit2->hasFocus());
+    QTest::keyClick(Form->Edit2, Qt::Key_Down);
+    QVERIFY(Form->Edit3->hasFocus());
+    QTest::keyClick(Form->Edit3, Qt::Key_Down);
+    QVERIFY(Form->RichEdit1->hasFocus());
+    QTest::keyClick(Form->RichEdit1, Qt::Key_Down); // moves the caret only
+    QVERIFY(Form->RichEdit1->hasFocus());
+    Form->Edit3->setFocus();
+    QTest::keyClick(Form->Edit3, Qt::Key_Up);
+    QVERIFY(Form->Edit2->hasFocus());
+}
+
+void TstHaupt::statusZaehler() {
+    TFach Viele;
+    Viele.Fachname = QStringLiteral("Viele");
+    for (int Nr = 0; Nr < 1234; ++Nr)
+        Viele.Add(Maerz9 + 7 * Nr, QString());
+    TDaten Daten;
+    Daten.Klasse = QStringLiteral("5a");
+    Daten.Add(Viele);
+    KlasseAblegen(Daten, QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    QCOMPARE(Form->StatusPanel0->text(), QStringLiteral("Eintrag: 1.234/1.234"));
+    Form->SetEintragNr(0);
+    QCOMPARE(Form->StatusPanel0->text(), QStringLiteral("Eintrag: 0/1.234"));
+    Form->SetFachNr(0);
+    QCOMPARE(Form->StatusPanel0->text(), QStringLiteral("Eintrag: 0/0"));
+}
+
+void TstHaupt::titel() {
+    TModalHelfer Helfer;
+    Helfer.Antwort(QMessageBox::No);
+    auto Form = Starten(&Helfer);
+    QCOMPARE(Form->windowTitle(), QStringLiteral("KeinName - Stundolog V1.01"));
+    Form->SetFilename(QStringLiteral("/x/y/5a.SGV"));
+    QCOMPARE(Form->windowTitle(), QStringLiteral("5a.SGV - Stundolog V1.01"));
+    Form->SetFilename(QStringLiteral("/x/y/"));
+    QCOMPARE(Form->windowTitle(), QStringLiteral("KeinName - Stundolog V1.01"));
+}
+
+void TstHaupt::textfeld() {
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+
+    // SetReText trims and ends with one line break; EditInDaten trims and keeps CR LF inside.
+    Form->SetReText(QStringLiteral("\r\n\r\n  Lesen\r\nSchreiben \t "));
+    QCOMPARE(Form->RichEdit1->toPlainText(), QStringLiteral("Lesen\nSchreiben\n"));
+    QCOMPARE(Form->RichEdit1->textCursor().position(), 0);
+    Form->SetReText(QStringLiteral(" \r\n "));
+    QCOMPARE(Form->RichEdit1->toPlainText(), QString());
+    Form->RichEdit1->setPlainText(QStringLiteral("\n\n  Zeile 1\nZeile 2  \n\n"));
+    Form->EditInDaten();
+    QCOMPARE(Form->Daten.Fach(0).WochenDaten.at(1).Text, QStringLiteral("Zeile 1\r\nZeile 2"));
+
+    // At most 4096 characters, also when pasting more.
+    Form->RichEdit1->clear();
+    QApplication::clipboard()->setText(QString(5000, QLatin1Char('x')));
+    Form->RichEdit1->setFocus();
+    QTest::keyClick(Form->RichEdit1, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Form->RichEdit1->toPlainText().size(), TForm1::MaxTextLaenge);
+
+    // Characters the class file cannot hold are replaced, and the status line says which.
+    Form->RichEdit1->clear();
+    Tippen(Form->RichEdit1, QStringLiteral("5 €"));
+    QCOMPARE(Form->StatusPanel1->text(), QStringLiteral("Ersetzt: „€“ durch „EUR“"));
+    Tippen(Form->RichEdit1, QStringLiteral(" – „gut“"));
+    QCOMPARE(Form->RichEdit1->toPlainText(), QStringLiteral("5 EUR - \"gut\""));
+    // Pasted text is replaced as a whole, and the status line names each character once.
+    QApplication::clipboard()->setText(QStringLiteral(" → ok → …"));
+    QTest::keyClick(Form->RichEdit1, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Form->RichEdit1->toPlainText(), QStringLiteral("5 EUR - \"gut\" ? ok ? ..."));
+    QCOMPARE(Form->StatusPanel1->text(), QStringLiteral("Ersetzt: „→“ durch „?“, „…“ durch „...“"));
+    // One undo takes back the paste with its replacement.
+    QTest::keyClick(Form->RichEdit1, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Form->RichEdit1->toPlainText(), QStringLiteral("5 EUR - \"gut\""));
+
+    // Ctrl+Z right after moving to another week has nothing to undo.
+    Form->SetEintragNr(1);
+    Form->PuMenusClick();
+    QVERIFY(!Form->PuReRueck->isEnabled());
+}
+
+void TstHaupt::wochenklang() {
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    const int Vorher = Form->Klang()->Abgespielt();
+    QVERIFY2(Vorher >= 1, "die Startwoche klingt");
+    Form->SetEintragNr(1);
+    QCOMPARE(Form->Klang()->Abgespielt(), Vorher + 1);
+    Form->SetEintragNr(1); // the same week again: again
+    QCOMPARE(Form->Klang()->Abgespielt(), Vorher + 2);
+    Form->SetEintragNr(0);
+    Form->SetEintragNr(-3);
+    QCOMPARE(Form->Klang()->Abgespielt(), Vorher + 2);
+    Form->MenuEinstSounds->setChecked(false);
+    Form->SetEintragNr(2);
+    QCOMPARE(Form->Klang()->Abgespielt(), Vorher + 2);
+}
+
+void TstHaupt::einstellungenGeschrieben() {
+    TModalHelfer Helfer;
+    Helfer.Antwort(QMessageBox::No);
+    auto Form = Starten(&Helfer);
+    Form->close();
+    const QStringList Namen{"AktOrdner", "Filename", "HintColor", "Oeffnen", "Sounds", "Wochendatum",
+                            "Sik", "FontName", "FontSize", "FontColor", "FontCharSet", "FontStyle"};
+    auto Speicher = EinstellungenOeffnen();
+    for (const QString &Name : Namen)
+        QVERIFY2(Speicher->contains(Name), qPrintable(Name));
+    QCOMPARE(Speicher->value(QStringLiteral("AktOrdner")).toInt(), 2);
+    QCOMPARE(Speicher->value(QStringLiteral("Filename")).toString(), QStringLiteral(" 0"));
+    QCOMPARE(Speicher->value(QStringLiteral("FontName")).toString(), QStringLiteral("Arial"));
+    QCOMPARE(Speicher->value(QStringLiteral("FontColor")).toULongLong(), 0xFF000008ULL);
+}
+
+void TstHaupt::wochendatumUmschalten() {
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    QCOMPARE(Form->Edit3->text(), QStringLiteral("12/2020 (16.-22.3.2020)"));
+    Form->MenuEinstWochendatum->trigger();
+    QCOMPARE(Form->Edit3->text(), QStringLiteral("12/2020"));
+    QVERIFY(!Form->MenuEinstWochendatum->isChecked());
+    QCOMPARE(Form->focusWidget(), Form->Edit3);
+    QCOMPARE(EinstellungLesen(QStringLiteral("Wochendatum")).toInt(), 0);
+    Form->PuE3Wochendatum->trigger();
+    QCOMPARE(Form->Edit3->text(), QStringLiteral("12/2020 (16.-22.3.2020)"));
+    QVERIFY(Form->MenuEinstWochendatum->isChecked());
+    SetWochendatum(true);
+}
+
+void TstHaupt::beschleunigerEindeutig() {
+    TModalHelfer Helfer;
+    Helfer.Antwort(QMessageBox::No);
+    auto Form = Starten(&Helfer);
+    for (QMenu *Menue : Form->findChildren<QMenu *>()) {
+        emit Menue->aboutToShow();
+        QSet<QChar> Gesehen;
+        for (QAction *Punkt : Menue->actions()) {
+            if (Punkt->isSeparator())
+                continue;
+            const int Pos = static_cast<int>(Punkt->text().indexOf(QLatin1Char('&')));
+            if (Pos < 0 || Pos + 1 >= Punkt->text().size())
+                continue;
+            const QChar Zeichen = Punkt->text().at(Pos + 1).toUpper();
+            QVERIFY2(!Gesehen.contains(Zeichen), qPrintable(Menue->objectName() + QStringLiteral(": ") + Punkt->text()));
+            Gesehen.insert(Zeichen);
+        }
+    }
+    QTest::qWait(10);
+}
+
+QTEST_MAIN(TstHaupt)
+#include "tst_haupt.moc"

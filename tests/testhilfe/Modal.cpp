@@ -1,0 +1,52 @@
+#include "Modal.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+
+TModalHelfer::TModalHelfer() : FTimer(new QTimer(this)) {
+    FTimer->setInterval(5);
+    connect(FTimer, &QTimer::timeout, this, &TModalHelfer::Pruefen);
+    FTimer->start();
+}
+
+TModalHelfer::~TModalHelfer() = default;
+
+TModalHelfer &TModalHelfer::Dann(TSchritt ASchritt) {
+    FSchritte.append(std::move(ASchritt));
+    return *this;
+}
+
+TModalHelfer &TModalHelfer::Antwort(QMessageBox::StandardButton AKnopf) {
+    return Dann([this, AKnopf](QWidget *AFenster) {
+        auto *Box = qobject_cast<QMessageBox *>(AFenster);
+        if (!Box) {
+            Texte.append(QStringLiteral("<kein Meldungsfenster: %1>").arg(QString::fromLatin1(AFenster->metaObject()->className())));
+            AFenster->close();
+            return;
+        }
+        Texte.append(Box->text());
+        Symbole.append(Box->icon());
+        if (QAbstractButton *Knopf = Box->button(AKnopf))
+            Knopf->click();
+        else
+            Box->reject();
+    });
+}
+
+void TModalHelfer::Pruefen() {
+    QWidget *Modal = QApplication::activeModalWidget();
+    if (!Modal || Modal == FZuletzt || !Modal->isVisible())
+        return;
+    FZuletzt = Modal;
+    if (FSchritte.isEmpty()) {
+        ++Unerwartet;
+        if (auto *Box = qobject_cast<QMessageBox *>(Modal))
+            Texte.append(QStringLiteral("<unerwartet> ") + Box->text());
+        Modal->close();
+        return;
+    }
+    const TSchritt Schritt = FSchritte.takeFirst();
+    // Acting from the timer tick: the modal loop of the window is running.
+    Schritt(Modal);
+}
