@@ -3,13 +3,11 @@
 // shown main window with the class open. Exit status 0 when the class was opened.
 
 #include "app/Haupt.h"
+#include "app/Sprache.h"
 #include "util/Einzelinstanz.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 #include <QUuid>
 
 int main(int argc, char **argv) {
@@ -17,10 +15,7 @@ int main(int argc, char **argv) {
     TEinzelinstanz Instanz(QStringLiteral("Startprobe ") + QUuid::createUuid().toString());
     if (!Instanz.Starten())
         return 2;
-    QTranslator QtTexte;
-    if (QtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&QtTexte);
+    DeutscheQtTexteLaden();
     const QString Ordner = QString::fromLocal8Bit(qgetenv("STARTPROBE_ORDNER"));
     TForm1 Form1({Ordner + QStringLiteral("/prog/"), Ordner + QStringLiteral("/docs/")});
     Form1.show();

@@ -156,7 +156,8 @@ void TForm1::FormCreate() {
     FVorherigesMeldungsZiel = SetzeMeldungsZiel(FMeldungsFenster.get());
     SetFachNr(0);
     SetEintragNr(0);
-    SchriftartZuweisen();
+    // Fonts and layout are applied when the settings are read, before the window is first shown: one font
+    // lookup instead of two.
 }
 
 void TForm1::CaptionZuweisen() {

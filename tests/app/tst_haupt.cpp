@@ -1,7 +1,10 @@
 #include "Modal.h"
 #include "Testhilfe.h"
 #include "app/Einstellungen.h"
+#include "app/Meldungen.h"
 #include "app/Haupt.h"
+#include "app/Sprache.h"
+#include "dialogs/Hintergrund.h"
 #include "data/Kalender.h"
 #include "data/Klassendatei.h"
 #include "dialogs/Wochenliste.h"
@@ -84,6 +87,16 @@ private slots:
     void einstellungenGeschrieben();
     void wochendatumUmschalten();
     void beschleunigerEindeutig();
+    void deutscheKnoepfe();
+    void ordnerWechsel_data();
+    void ordnerWechsel();
+    void hintergrund();
+    void kontextmenue();
+    void kuerzelVorrang();
+    void gesperrtesKuerzel();
+    void spruenge_data();
+    void spruenge();
+    void geheZuWoche();
 
 private:
     // Starts the main window with the class files and settings prepared, and waits for its start-up step.
@@ -591,6 +604,271 @@ void TstHaupt::beschleunigerEindeutig() {
         }
     }
     QTest::qWait(10);
+}
+
+void TstHaupt::deutscheKnoepfe() {
+    QVERIFY2(DeutscheQtTexteLaden(), "Qts deutsche Übersetzung (qt6-translations-l10n) fehlt");
+    QStringList Knoepfe;
+    TModalHelfer Helfer;
+    Helfer.Dann([&](QWidget *AFenster) {
+        auto *Box = qobject_cast<QMessageBox *>(AFenster);
+        QVERIFY(Box);
+        for (auto Knopf : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            Knoepfe.append(Box->button(Knopf)->text());
+        Box->button(QMessageBox::Cancel)->click();
+    });
+    Meldungen::JaNeinAbbrechen(nullptr, QStringLiteral("Frage"));
+    QCOMPARE(Knoepfe, (QStringList{"&Ja", "&Nein", "Abbrechen"}));
+}
+
+void TstHaupt::ordnerWechsel_data() {
+    QTest::addColumn<int>("Antwort");      // the question about closing the open class
+    QTest::addColumn<int>("Speicherfrage"); // the save question that follows, -1 none
+    QTest::addColumn<bool>("Gewechselt");
+    QTest::newRow("Ja, ohne Aenderungen") << int(QMessageBox::Yes) << -1 << true;
+    QTest::newRow("Nein") << int(QMessageBox::No) << -1 << false;
+    QTest::newRow("Ja, Aenderungen, Abbrechen") << int(QMessageBox::Yes) << int(QMessageBox::Cancel) << false;
+    QTest::newRow("Ja, Aenderungen, Nein") << int(QMessageBox::Yes) << int(QMessageBox::No) << true;
+}
+
+void TstHaupt::ordnerWechsel() {
+    QFETCH(int, Antwort);
+    QFETCH(int, Speicherfrage);
+    QFETCH(bool, Gewechselt);
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    if (Speicherfrage >= 0)
+        Form->RichEdit1->setPlainText(QStringLiteral("geändert"));
+
+    // Choosing the kind that is already checked does nothing.
+    Form->MenuEinstProgrammordner->trigger();
+    QVERIFY(Form->MenuEinstProgrammordner->isChecked());
+    QCOMPARE(Form->Daten.Klasse, QStringLiteral("5a"));
+
+    TModalHelfer Helfer;
+    Helfer.Antwort(static_cast<QMessageBox::StandardButton>(Antwort));
+    if (Speicherfrage >= 0)
+        Helfer.Antwort(static_cast<QMessageBox::StandardButton>(Speicherfrage));
+    if (Gewechselt)
+        Helfer.Antwort(QMessageBox::No); // the new folder holds no class: "Es wurde noch keine Klasse geladen!"
+    emit Form->findChild<QMenu *>(QStringLiteral("MenuEinst"))->aboutToShow(); // the heading opens
+    Form->MenuEinstEigeneDateien->trigger();
+    QTRY_COMPARE(Helfer.Offen(), 0);
+    QVERIFY2(Helfer.Texte.at(0).startsWith(QStringLiteral("Wenn der aktuelle Datenordner gewechselt werden soll")),
+             qPrintable(Helfer.Texte.at(0)));
+    QCOMPARE(Form->MenuEinstEigeneDateien->isChecked(), Gewechselt);
+    QCOMPARE(Form->MenuEinstProgrammordner->isChecked(), !Gewechselt);
+    if (Gewechselt) {
+        const QString Neu = FOrdner->path() + QStringLiteral("/docs/Stundolog/");
+        QCOMPARE(Form->Filename(), Neu);
+        QVERIFY(QDir(Neu).exists());
+        QCOMPARE(Form->Daten.Count(), 0);
+        QCOMPARE(EinstellungLesen(QStringLiteral("AktOrdner")).toInt(), 1);
+    } else {
+        QCOMPARE(Form->Daten.Klasse, QStringLiteral("5a"));
+    }
+    QCOMPARE(Helfer.Unerwartet, 0);
+}
+
+void TstHaupt::hintergrund() {
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    TModalHelfer Helfer;
+    Helfer.Dann([](QWidget *AFenster) {
+        auto *Dialog = qobject_cast<THintergrundForm *>(AFenster);
+        QVERIFY(Dialog);
+        Dialog->SetHintergrundNr(14);
+        Dialog->accept();
+    });
+    Form->MenuAnsHintergrund->trigger();
+    QCOMPARE(Helfer.Offen(), 0);
+    QCOMPARE(Form->HintergrundNr(), 14);
+    QCOMPARE(Form->Hintergrund(), QColor(255, 0, 0));
+    QCOMPARE(Form->Edit1->palette().color(QPalette::Base), QColor(255, 0, 0));
+    QCOMPARE(Form->RichEdit1->palette().color(QPalette::Base), QColor(255, 0, 0));
+    QCOMPARE(EinstellungLesen(QStringLiteral("HintColor")).toInt(), 14);
+
+    // Cancel changes nothing.
+    TModalHelfer Abbruch;
+    Abbruch.Dann([](QWidget *AFenster) {
+        auto *Dialog = qobject_cast<THintergrundForm *>(AFenster);
+        QVERIFY(Dialog);
+        Dialog->SetHintergrundNr(2);
+        Dialog->reject();
+    });
+    Form->MenuAnsHintergrund->trigger();
+    QCOMPARE(Abbruch.Offen(), 0);
+    QCOMPARE(Form->HintergrundNr(), 14);
+}
+
+void TstHaupt::kontextmenue() {
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    QApplication::clipboard()->setText(QStringLiteral("Ablage"));
+    Form->PuMenusClick();
+    QVERIFY(!Form->PuReKopieren->isEnabled());
+    QVERIFY(!Form->PuReAusschneiden->isEnabled());
+    QVERIFY(Form->PuReEinfuegen->isEnabled());
+    QVERIFY(Form->PuReAllesMarkieren->isEnabled());
+    QVERIFY(!Form->PuReRueck->isEnabled());
+    QVERIFY(Form->PuE3Verschieben->isEnabled());
+    QVERIFY(Form->PuE3Wochendatum->isChecked());
+    Form->RichEdit1->selectAll();
+    Form->PuMenusClick();
+    QVERIFY(Form->PuReKopieren->isEnabled());
+    QVERIFY(Form->PuReAusschneiden->isEnabled());
+
+    // A subject without weeks: the text field is read-only, so nothing can be pasted or cut.
+    Form->Daten.Fach(1).ClearWochenDaten();
+    Form->SaveDaten.Assign(Form->Daten);
+    Form->SetFachNr(2);
+    Form->SetEintragNr(Form->EintragCount());
+    Form->PuMenusClick();
+    QVERIFY(!Form->PuReEinfuegen->isEnabled());
+    QVERIFY(!Form->PuReAllesMarkieren->isEnabled());
+    QVERIFY(!Form->PuE3Verschieben->isEnabled());
+    QVERIFY(Form->PuE2AendernFach->isEnabled());
+}
+
+void TstHaupt::kuerzelVorrang() {
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    Form->SetEintragNr(1);
+    Form->RichEdit1->setFocus();
+    Form->RichEdit1->setPlainText(QStringLiteral("Aufsatz"));
+    // Ctrl+Right in the text field is the next week, not the next word; the typed text stays with its week.
+    QTest::keyClick(Form->RichEdit1, Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(Form->EintragNr(), 2);
+    QCOMPARE(Form->Daten.Fach(0).WochenDaten.at(0).Text, QStringLiteral("Aufsatz"));
+    QCOMPARE(Form->focusWidget(), Form->Edit3);
+    QCOMPARE(Form->RichEdit1->toPlainText(), QStringLiteral("Lesen\n"));
+}
+
+void TstHaupt::gesperrtesKuerzel() {
+    KlasseAblegen(Klasse("Klasse fünf", {{"Leer", {}}}), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    QCOMPARE(Form->EintragCount(), 0);
+    Form->Edit1->setFocus();
+    Form->Edit1->setCursorPosition(Form->Edit1->text().size());
+    const int Piepser = Form->Piepser();
+    // "&Vorherige Woche" is disabled: its key neither runs it nor moves the caret word-wise.
+    QTest::keyClick(Form->Edit1, Qt::Key_Left, Qt::ControlModifier);
+    QCOMPARE(Form->Edit1->cursorPosition(), Form->Edit1->text().size());
+    QCOMPARE(Form->Piepser(), Piepser);
+    QVERIFY(!Form->MenuSprungWocheZurueck->isEnabled());
+}
+
+void TstHaupt::spruenge_data() {
+    QTest::addColumn<QString>("Befehl");
+    QTest::addColumn<int>("VonFach");
+    QTest::addColumn<int>("VonEintrag");
+    QTest::addColumn<int>("NachFach");
+    QTest::addColumn<int>("NachEintrag");
+    QTest::addColumn<bool>("Piept");
+    QTest::addColumn<int>("Feld");
+    // Subjects: 1 "Deutsch" with the Mondays 13.1., 2.3., 9.3., 16.3., 6.4.2020; 2 "Leer" without weeks;
+    // 3 "Musik" with one week.
+    QTest::newRow("naechste Woche") << "MenuSprungWocheWeiter" << 1 << 2 << 1 << 3 << false << 3;
+    QTest::newRow("naechste Woche an der neuesten") << "MenuSprungWocheWeiter" << 1 << 5 << 1 << 5 << true << 3;
+    QTest::newRow("vorherige Woche") << "MenuSprungWocheZurueck" << 1 << 2 << 1 << 1 << false << 3;
+    QTest::newRow("vorherige Woche an der ersten") << "MenuSprungWocheZurueck" << 1 << 1 << 1 << 1 << true << 3;
+    QTest::newRow("erster Eintrag") << "MenuSprungErster" << 1 << 4 << 1 << 1 << false << 3;
+    QTest::newRow("erster Eintrag am ersten") << "MenuSprungErster" << 1 << 1 << 1 << 1 << true << 3;
+    QTest::newRow("letzter Eintrag") << "MenuSprungLetzter" << 1 << 1 << 1 << 5 << false << 3;
+    QTest::newRow("letzter Eintrag am letzten") << "MenuSprungLetzter" << 1 << 5 << 1 << 5 << true << 3;
+    QTest::newRow("einziger Eintrag: weiter") << "MenuSprungWocheWeiter" << 3 << 1 << 3 << 1 << true << 3;
+    QTest::newRow("einziger Eintrag: Monat zurueck") << "MenuSprungMonatZurueck" << 3 << 1 << 3 << 1 << true << 3;
+    QTest::newRow("Monat weiter ueber Luecke") << "MenuSprungMonatWeiter" << 1 << 1 << 1 << 2 << false << 3;
+    QTest::newRow("Monat weiter im Monat uebersprungen") << "MenuSprungMonatWeiter" << 1 << 2 << 1 << 5 << false << 3;
+    QTest::newRow("Monat zurueck ueber Luecke") << "MenuSprungMonatZurueck" << 1 << 2 << 1 << 1 << false << 3;
+    QTest::newRow("Monat zurueck in den Vormonat") << "MenuSprungMonatZurueck" << 1 << 5 << 1 << 2 << false << 3;
+    // February holds no week: the oldest earlier week of March.
+    QTest::newRow("Monat zurueck im Monat") << "MenuSprungMonatZurueck" << 1 << 4 << 1 << 2 << false << 3;
+    QTest::newRow("Monat weiter an der neuesten") << "MenuSprungMonatWeiter" << 1 << 5 << 1 << 5 << true << 3;
+    QTest::newRow("naechstes Fach ohne Wochen") << "MenuSprungFachWeiter" << 1 << 3 << 2 << 0 << false << 2;
+    QTest::newRow("naechstes Fach: neueste Woche") << "MenuSprungFachWeiter" << 2 << 0 << 3 << 1 << false << 2;
+    QTest::newRow("naechstes Fach am letzten") << "MenuSprungFachWeiter" << 3 << 1 << 3 << 1 << true << 2;
+    QTest::newRow("vorheriges Fach") << "MenuSprungFachZurueck" << 3 << 1 << 2 << 0 << false << 2;
+    QTest::newRow("vorheriges Fach am ersten") << "MenuSprungFachZurueck" << 1 << 2 << 1 << 2 << true << 2;
+}
+
+void TstHaupt::spruenge() {
+    QFETCH(QString, Befehl);
+    QFETCH(int, VonFach);
+    QFETCH(int, VonEintrag);
+    QFETCH(int, NachFach);
+    QFETCH(int, NachEintrag);
+    QFETCH(bool, Piept);
+    QFETCH(int, Feld);
+    const TDaten Daten = Klasse("5a", {{"Deutsch",
+                                        {{TagNummer(2020, 1, 13), "a"},
+                                         {TagNummer(2020, 3, 2), "b"},
+                                         {TagNummer(2020, 3, 9), "c"},
+                                         {TagNummer(2020, 3, 16), "d"},
+                                         {TagNummer(2020, 4, 6), "e"}}},
+                                       {"Leer", {}},
+                                       {"Musik", {{TagNummer(2020, 3, 9), "Singen"}}}});
+    KlasseAblegen(Daten, QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    Form->SetFachNr(VonFach);
+    Form->SetEintragNr(VonEintrag);
+    const int Piepser = Form->Piepser();
+    // Through the shortcut, as the user presses it.
+    QAction *Punkt = Form->Aktion(Befehl);
+    QVERIFY(Punkt);
+    Form->RichEdit1->setFocus();
+    QTest::keySequence(Form->RichEdit1, Punkt->shortcut());
+    QCOMPARE(Form->FachNr(), NachFach);
+    QCOMPARE(Form->EintragNr(), NachEintrag);
+    QCOMPARE(Form->Piepser() - Piepser, Piept ? 1 : 0);
+    QWidget *Erwartet = Feld == 2 ? static_cast<QWidget *>(Form->Edit2) : static_cast<QWidget *>(Form->Edit3);
+    QCOMPARE(Form->focusWidget(), Erwartet);
+    QCOMPARE(static_cast<QLineEdit *>(Erwartet)->cursorPosition(), 0);
+    QCOMPARE(Form->StatusPanel0->text(), QStringLiteral("Eintrag: %1/%2").arg(NachEintrag).arg(Form->EintragCount()));
+}
+
+void TstHaupt::geheZuWoche() {
+    KlasseAblegen(Klasse("5a", {{"Deutsch", {{TagNummer(2020, 1, 13), "a"}, {TagNummer(2020, 1, 27), "b"},
+                                             {TagNummer(2020, 2, 24), "c"}}}}),
+                  QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    Form->SetEintragNr(2);
+    QStringList Zeilen;
+    int Auswahl = -1;
+    TModalHelfer Helfer;
+    Helfer.Dann([&](QWidget *AFenster) {
+        auto *Liste = qobject_cast<TWochenlisteForm *>(AFenster);
+        QVERIFY(Liste);
+        QCOMPARE(Liste->windowTitle(), QStringLiteral("Gehe zu Woche"));
+        for (int Nr = 0; Nr < Liste->ListBox1->count(); ++Nr)
+            Zeilen.append(Liste->ListBox1->item(Nr)->text());
+        Auswahl = Liste->ListBox1->currentRow();
+        Liste->ListBox1->setCurrentRow(0);
+        Liste->accept();
+    });
+    QTest::keyClick(Form->Edit1, Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(Helfer.Offen(), 0);
+    QCOMPARE(Zeilen, (QStringList{WochenText(TagNummer(2020, 2, 24)), WochenText(TagNummer(2020, 1, 27)),
+                                  WochenText(TagNummer(2020, 1, 13))}));
+    QCOMPARE(Auswahl, 1);
+    QCOMPARE(Form->EintragNr(), 3);
+    QCOMPARE(Form->focusWidget(), Form->Edit3);
+
+    // Cancelled: position and focus stay.
+    Form->Edit1->setFocus();
+    TModalHelfer Abbruch;
+    Abbruch.Dann([](QWidget *AFenster) { static_cast<QDialog *>(AFenster)->reject(); });
+    QTest::keyClick(Form->Edit1, Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(Abbruch.Offen(), 0);
+    QCOMPARE(Form->EintragNr(), 3);
+    QCOMPARE(Form->focusWidget(), Form->Edit1);
 }
 
 QTEST_MAIN(TstHaupt)
