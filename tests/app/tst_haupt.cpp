@@ -8,6 +8,7 @@
 #include "data/Kalender.h"
 #include "data/Klassendatei.h"
 #include "dialogs/Wochenliste.h"
+#include "util/Einzelinstanz.h"
 #include "util/Klang.h"
 
 #include <QtTest>
@@ -97,6 +98,7 @@ private slots:
     void spruenge_data();
     void spruenge();
     void geheZuWoche();
+    void nachrichtVonAussen();
 
 private:
     // Starts the main window with the class files and settings prepared, and waits for its start-up step.
@@ -869,6 +871,39 @@ void TstHaupt::geheZuWoche() {
     QCOMPARE(Abbruch.Offen(), 0);
     QCOMPARE(Form->EintragNr(), 3);
     QCOMPARE(Form->focusWidget(), Form->Edit1);
+}
+
+void TstHaupt::nachrichtVonAussen() {
+    // Another program sends 1124 through the single-instance channel: the window closes like "&Beenden",
+    // with its save question first.
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    auto Form = Starten();
+    const QString Schluessel = QStringLiteral("tst_haupt ") + QUuid::createUuid().toString();
+    TEinzelinstanz Instanz(Schluessel);
+    QVERIFY(Instanz.Starten());
+    connect(&Instanz, &TEinzelinstanz::NachrichtEmpfangen, Form.get(), &TForm1::NachrichtVerarbeiten);
+    Form->RichEdit1->setPlainText(QStringLiteral("ungespeichert"));
+
+    TModalHelfer Helfer;
+    Helfer.Antwort(QMessageBox::Cancel);
+    QVERIFY(TEinzelinstanz::NachrichtSenden(Schluessel, 1124));
+    QTRY_COMPARE(Helfer.Offen(), 0);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QVERIFY2(Form->isVisible(), "Abbrechen laesst das Programm laufen");
+
+    QSignalSpy Empfangen(&Instanz, &TEinzelinstanz::NachrichtEmpfangen);
+    TModalHelfer Nein;
+    Nein.Antwort(QMessageBox::No);
+    QVERIFY(TEinzelinstanz::NachrichtSenden(Schluessel, 1124));
+    QTRY_COMPARE(Empfangen.count(), 1);
+    QTRY_COMPARE(Nein.Offen(), 0);
+    QTRY_VERIFY(!Form->isVisible());
+
+    // 1224 brings a hidden or minimised window back to the front.
+    Form->showMinimized();
+    QVERIFY(TEinzelinstanz::NachrichtSenden(Schluessel, 1224));
+    QTRY_VERIFY(Form->isVisible() && !Form->isMinimized());
 }
 
 QTEST_MAIN(TstHaupt)

@@ -4,7 +4,13 @@
 #include <QApplication>
 #include <QTimer>
 
+namespace {
+// Only the newest helper answers: an older one of the same test is done and must not take the next window.
+QPointer<TModalHelfer> Aktiv;
+} // namespace
+
 TModalHelfer::TModalHelfer() : FTimer(new QTimer(this)) {
+    Aktiv = this;
     FTimer->setInterval(5);
     connect(FTimer, &QTimer::timeout, this, &TModalHelfer::Pruefen);
     FTimer->start();
@@ -35,6 +41,8 @@ TModalHelfer &TModalHelfer::Antwort(QMessageBox::StandardButton AKnopf) {
 }
 
 void TModalHelfer::Pruefen() {
+    if (Aktiv != this)
+        return;
     QWidget *Modal = QApplication::activeModalWidget();
     if (!Modal || Modal == FZuletzt || !Modal->isVisible())
         return;

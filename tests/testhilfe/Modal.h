@@ -12,7 +12,8 @@ class QTimer;
 
 // Answers the modal windows that the code under test opens, one after the other: each step waits for the next
 // modal widget, records what it showed and acts on it. Whatever the steps did not get to is reported by
-// Offen(); a modal window for which no step is left is closed and counted as unexpected.
+// Offen(); a modal window for which no step is left is closed and counted as unexpected. Only the newest
+// helper acts.
 class TModalHelfer : public QObject {
     Q_OBJECT
 public:
