@@ -99,6 +99,7 @@ private slots:
     void spruenge();
     void geheZuWoche();
     void nachrichtVonAussen();
+    void programmordnerNichtBeschreibbar();
 
 private:
     // Starts the main window with the class files and settings prepared, and waits for its start-up step.
@@ -904,6 +905,30 @@ void TstHaupt::nachrichtVonAussen() {
     Form->showMinimized();
     QVERIFY(TEinzelinstanz::NachrichtSenden(Schluessel, 1224));
     QTRY_VERIFY(Form->isVisible() && !Form->isMinimized());
+}
+
+void TstHaupt::programmordnerNichtBeschreibbar() {
+    // An installed program cannot keep data beside itself: the first start takes the documents folder.
+    // /proc takes no files, not even from root.
+    TModalHelfer Helfer;
+    Helfer.Antwort(QMessageBox::No);
+    TForm1 Form({QStringLiteral("/proc/"), FOrdner->path() + QStringLiteral("/docs/")});
+    Form.show();
+    QTRY_COMPARE(Helfer.Offen(), 0);
+    QVERIFY(Form.MenuEinstEigeneDateien->isChecked());
+    QCOMPARE(Form.Filename(), FOrdner->path() + QStringLiteral("/docs/Stundolog/"));
+    QVERIFY(QDir(Form.Filename()).exists());
+
+    // A stored choice stays, even then.
+    Form.close();
+    EinstellungSetzen(QStringLiteral("AktOrdner"), 2);
+    TModalHelfer Zweiter;
+    Zweiter.Antwort(QMessageBox::Ok); // "/proc/Stundolog/" cannot be made
+    TForm1 Wieder({QStringLiteral("/proc/"), FOrdner->path() + QStringLiteral("/docs/")});
+    Wieder.show();
+    QTRY_COMPARE(Zweiter.Offen(), 0);
+    QVERIFY(Wieder.MenuEinstProgrammordner->isChecked());
+    QCOMPARE(Zweiter.Texte, QStringList{QStringLiteral("Der Ordner \"/proc/Stundolog/\" kann nicht angelegt werden!")});
 }
 
 QTEST_MAIN(TstHaupt)
