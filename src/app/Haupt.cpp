@@ -119,15 +119,15 @@ void TForm1::FormCreate() {
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
 
-    StatusPanel0 = new QLabel(this);
-    StatusPanel1 = new QLabel(this);
+    // The two panels share the status bar's whole width, placed by SchalterEinrichten: the status bar's own
+    // layout would keep a margin and a gap around them.
+    statusBar()->setSizeGripEnabled(false);
+    StatusPanel0 = new QLabel(statusBar());
+    StatusPanel1 = new QLabel(statusBar());
     StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     StatusPanel0->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     StatusPanel1->setAlignment(Qt::AlignCenter);
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(StatusPanel0);
-    statusBar()->addWidget(StatusPanel1, 1);
     StatusPanel0->setAccessibleName(QStringLiteral("Position"));
     StatusPanel1->setAccessibleName(QStringLiteral("Status"));
 

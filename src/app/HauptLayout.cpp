@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,50 +13,57 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include <algorithm>
+
+namespace {
+// The main window's buttons are wider than those of the dialogs.
+constexpr int HauptKnopfBreite = 219;
+} // namespace
+
 void TForm1::SchriftartZuweisen() {
     ::SchriftartZuweisen(this, FSchrift, FHintergrund);
     SchalterEinrichten();
 }
 
 void TForm1::SchalterEinrichten() {
+    // The status bar: one line of its font + 6, docked at the bottom. The central area gives up that height
+    // at once, so that everything below is placed in the area as it now is.
     QStatusBar *Status = statusBar();
     Status->setFixedHeight(SchriftHoehe(Status->font(), TSteuerArt::StatusBar));
+    layout()->activate();
 
-    const int KnopfHoehe = SchriftHoehe(Button1->font(), TSteuerArt::Button);
-    for (QPushButton *Knopf : {Button1, Button2})
-        Knopf->resize(219, KnopfHoehe);
+    // The buttons: one line of their font + 12 high, 219 wide; wider where a large font needs it for the whole
+    // caption, both alike.
+    const QList<QPushButton *> Knoepfe{Button1, Button2};
+    int KnopfBreite = HauptKnopfBreite;
+    for (const QPushButton *Knopf : Knoepfe)
+        KnopfBreite = std::max(KnopfBreite, Knopf->sizeHint().width());
+    Layout::KnoepfeEinrichten(Knoepfe, KnopfBreite);
 
-    int Breite = 0;
-    for (QLabel *Label : {Label1, Label2, Label3, Label4}) {
-        Label->adjustSize();
-        Breite = std::max(Breite, Label->width());
-    }
-
+    // Labels at the left margin, sized to their text; the fields 5 right of the widest, to 10 short of the right
+    // edge, one below the other with 10 between them.
     const QWidget *Flaeche = centralWidget();
     const int ClientBreite = Flaeche->width();
-    const int ClientHoehe = Flaeche->height(); // the status bar lies below the central area
-    const int FeldLinks = Layout::Rand + Breite + Layout::LabelAbstand;
-    const int FeldBreite = ClientBreite - FeldLinks - Layout::Rand;
+    const int FeldLinks = Layout::FeldLinks({Label1, Label2, Label3, Label4});
     int Oben = Layout::Rand;
-    for (QLineEdit *Feld : {Edit1, Edit2, Edit3}) {
-        Feld->setGeometry(FeldLinks, Oben, FeldBreite, SchriftHoehe(Feld->font(), TSteuerArt::Edit));
-        Oben = Feld->geometry().bottom() + 1 + Layout::Rand;
-    }
-    const QList<QLineEdit *> Zeilen{Edit1, Edit2, Edit3};
-    const QList<QLabel *> Labels{Label1, Label2, Label3};
-    for (int Nr = 0; Nr < 3; ++Nr)
-        Labels[Nr]->move(Layout::Rand, Zeilen[Nr]->y() + (Zeilen[Nr]->height() - Labels[Nr]->height()) / 2);
+    Oben = Layout::EditZeile(Label1, Edit1, Oben, FeldLinks, ClientBreite) + Layout::Rand;
+    Oben = Layout::EditZeile(Label2, Edit2, Oben, FeldLinks, ClientBreite) + Layout::Rand;
+    Oben = Layout::EditZeile(Label3, Edit3, Oben, FeldLinks, ClientBreite) + Layout::Rand;
 
-    const int KnopfOben = ClientHoehe - Layout::Rand - KnopfHoehe;
-    const int KnopfLinks = (ClientBreite - 2 * 219) / 3;
-    Button1->move(KnopfLinks, KnopfOben);
-    Button2->move(2 * KnopfLinks + 219, KnopfOben);
+    // The buttons 10 above the status bar, with equal gaps left, between and right of them.
+    Layout::KnopfReiheUnten(Knoepfe, Flaeche->height());
+    const int KnopfLinks = (ClientBreite - 2 * KnopfBreite) / 3;
+    Button1->move(KnopfLinks, Button1->y());
+    Button2->move(2 * KnopfLinks + KnopfBreite, Button2->y());
 
-    RichEdit1->setGeometry(FeldLinks, Oben, FeldBreite, KnopfOben - Layout::Rand - Oben);
-    Label4->move(Layout::Rand, RichEdit1->y());
+    // The text field takes all the height left; its label at its top.
+    Layout::ListenZeile(Label4, RichEdit1, Oben, Button1->y() - Layout::Rand - Oben, FeldLinks, ClientBreite);
 
+    // The two panels share the status bar's whole width: 22 pixels per full 100 for the entry counter, the rest
+    // for the status text.
     const int PanelBreite = (Status->width() / 100) * 22;
-    StatusPanel0->setFixedWidth(PanelBreite);
+    StatusPanel0->setGeometry(0, 0, PanelBreite, Status->height());
+    StatusPanel1->setGeometry(PanelBreite, 0, Status->width() - PanelBreite, Status->height());
 }
 
 void TForm1::FensterEinrichten() {
@@ -68,7 +76,8 @@ void TForm1::FensterEinrichten() {
         return;
     }
     const QRect Rahmen = frameGeometry();
-    move(Bereich.left() + (Bereich.width() - Rahmen.width()) / 2, Bereich.top() + (Bereich.height() - Rahmen.height()) / 2);
+    move(Bereich.left() + (Bereich.width() - Rahmen.width()) / 2,
+         Bereich.top() + (Bereich.height() - Rahmen.height()) / 2);
 }
 
 void TForm1::ArbeitsbereichAnpassen() {
