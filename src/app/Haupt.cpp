@@ -128,8 +128,7 @@ void TForm1::FormCreate() {
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     StatusPanel0->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     StatusPanel1->setAlignment(Qt::AlignCenter);
-    StatusPanel0->setAccessibleName(QStringLiteral("Position"));
-    StatusPanel1->setAccessibleName(QStringLiteral("Status"));
+    // No accessible names of their own: a screen reader reads the panels by their texts.
 
     FKlang = new TKlang(this);
     Timer1 = new QTimer(this);
@@ -192,6 +191,8 @@ void TForm1::SetFilename(const QString &AValue) {
     FFilename = AValue;
     const QString Name = HatFilenameTeil(AValue) ? AValue.mid(OrdnerTeil(AValue).size()) : KeinName;
     setWindowTitle(QStringLiteral("%1 - %2").arg(Name, Programm::Titel));
+    // Also the name a screen reader gives the minimised window.
+    setWindowIconText(windowTitle());
 }
 
 int TForm1::EintragCount() const {
