@@ -138,6 +138,7 @@ protected:
     void showEvent(QShowEvent *AEvent) override;
     void closeEvent(QCloseEvent *AEvent) override;
     void resizeEvent(QResizeEvent *AEvent) override;
+    void moveEvent(QMoveEvent *AEvent) override;
     bool eventFilter(QObject *AObjekt, QEvent *AEvent) override;
 
 private:
@@ -171,6 +172,7 @@ private:
     bool FTextWirdGeaendert = false;
     int FPiepser = 0;
     TSchrift FSchrift;
+    QSize FRahmen; // the window manager's frame around the window, as last seen
     quint32 FFontColor = 0xFF000008; // the font colour as stored: 0x00BBGGRR, or a system colour
     int FFontCharSet = 0;
     QColor FHintergrund;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
@@ -87,8 +88,17 @@ void TForm1::ArbeitsbereichAnpassen() {
         return;
     const QRect Bereich = Bildschirm->availableGeometry();
     const QSize Rahmen = frameGeometry().size() - size();
+    FRahmen = Rahmen;
     setFixedSize(Bereich.size() - Rahmen);
     FensterEinrichten();
+}
+
+void TForm1::moveEvent(QMoveEvent *AEvent) {
+    QMainWindow::moveEvent(AEvent);
+    // The window manager adds its frame only after the window is shown: then the inside shrinks by it, so that
+    // the whole window, title bar included, fills the work area and the status bar stays on the screen.
+    if (!IsClosing && isVisible() && frameGeometry().size() - size() != FRahmen)
+        ArbeitsbereichAnpassen();
 }
 
 void TForm1::resizeEvent(QResizeEvent *AEvent) {
