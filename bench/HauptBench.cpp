@@ -104,19 +104,24 @@ void BM_StartMinimalfenster(benchmark::State &AZustand) {
     Prozess(AZustand, Programm("stundolog_minimalfenster"), Umgebung);
 }
 
-void BM_StartGrosseKlasse(benchmark::State &AZustand) {
-    TUmgebung Daten(KlasseMit(40, 1000, 1000));
+void Start(benchmark::State &AZustand, const TDaten &AKlasse) {
+    TUmgebung Daten(AKlasse);
     QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
     Umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     Umgebung.insert(QStringLiteral("STARTPROBE_ORDNER"), Daten.Ordner.path());
     Umgebung.insert(QStringLiteral("XDG_CONFIG_HOME"), Daten.Ordner.path() + QStringLiteral("/config"));
     Prozess(AZustand, Programm("stundolog_startprobe"), Umgebung);
 }
+
+// The large class, and a small one that shows what the program's start costs without the class.
+void BM_StartGrosseKlasse(benchmark::State &AZustand) { Start(AZustand, KlasseMit(40, 1000, 1000)); }
+void BM_StartKleineKlasse(benchmark::State &AZustand) { Start(AZustand, KlasseMit(1, 10, 100)); }
 } // namespace
 
 BENCHMARK(BM_WocheWeiterKlein)->Unit(benchmark::kMicrosecond)->MinTime(1.0)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_WocheWeiterGross)->Unit(benchmark::kMicrosecond)->MinTime(1.0)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_StartMinimalfenster)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_StartKleineKlasse)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_StartGrosseKlasse)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10)->Repetitions(3)->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv) {
