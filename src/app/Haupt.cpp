@@ -8,6 +8,7 @@
 #include "data/Programm.h"
 #include "data/Zeichenersatz.h"
 #include "dialogs/Hintergrund.h"
+#include "dialogs/Schriftdialog.h"
 #include "dialogs/Wochenliste.h"
 #include "util/Klang.h"
 #include "util/Ordner.h"
@@ -18,7 +19,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -648,10 +648,15 @@ void TForm1::MenuEinstOrdnerClick(int ATag) { AktOrdner(ATag, true); }
 
 void TForm1::MenuAnsSchriftartClick() {
     QPointer<QWidget> Gemerkt = QApplication::focusWidget();
-    bool Ok = false;
-    const QFont Neu = QFontDialog::getFont(&Ok, FSchrift.Font, this, QStringLiteral("Schriftart"));
-    if (Ok) {
-        FSchrift.Font = Neu;
+    TSchrift Neu = FSchrift;
+    bool SystemFarbeS = IstSystemfarbe(FFontColor);
+    if (TSchriftDialog::Waehlen(this, Neu, SystemFarbeS)) {
+        // The colour as the settings store it ("Automatisch" as the system's window text colour), and the font
+        // colour taken from that value, as when the settings are read.
+        TEinstellungen Werte;
+        SchriftInEinstellungen(Neu.Font, Neu.Farbe, SystemFarbeS, Werte);
+        FFontColor = Werte.FontColor;
+        FSchrift = {Neu.Font, SchriftFarbe(FFontColor, palette())};
         SetHintergrundNr(HintergrundNr());
         RegistryLadenSpeichern(false);
     }

@@ -5,6 +5,7 @@
 #include "app/Haupt.h"
 #include "app/Sprache.h"
 #include "dialogs/Hintergrund.h"
+#include "dialogs/Schriftdialog.h"
 #include "data/Kalender.h"
 #include "data/Klassendatei.h"
 #include "dialogs/Wochenliste.h"
@@ -16,6 +17,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -92,6 +95,9 @@ private slots:
     void ordnerWechsel_data();
     void ordnerWechsel();
     void hintergrund();
+    void schriftart_data();
+    void schriftart();
+    void schriftartAbbrechen();
     void kontextmenue();
     void kuerzelVorrang();
     void gesperrtesKuerzel();
@@ -704,6 +710,80 @@ void TstHaupt::hintergrund() {
     Form->MenuAnsHintergrund->trigger();
     QCOMPARE(Abbruch.Offen(), 0);
     QCOMPARE(Form->HintergrundNr(), 14);
+}
+
+void TstHaupt::schriftart_data() {
+    QTest::addColumn<quint32>("Vorher");       // "FontColor" at start
+    QTest::addColumn<QString>("Gezeigt");      // the colour entry the dialog opens on
+    QTest::addColumn<QString>("Eintrag");      // the entry chosen; empty: left as shown
+    QTest::addColumn<quint32>("Gespeichert");  // "FontColor" afterwards
+    QTest::newRow("Automatisch bleibt") << 0xFF000008u << "Automatisch" << "" << 0xFF000008u;
+    QTest::newRow("andere Systemfarbe") << 0xFF00000Fu << "Automatisch" << "" << 0xFF000008u;
+    QTest::newRow("Rot") << 0xFF000008u << "Automatisch" << "Rot" << 0x000000FFu;
+    QTest::newRow("Marineblau, Blau im hohen Byte") << 0xFF000008u << "Automatisch" << "Marineblau" << 0x00800000u;
+    QTest::newRow("eigene Farbe bleibt") << 0x00030201u << "Benutzerdefiniert" << "" << 0x00030201u;
+    QTest::newRow("zurück zu Automatisch") << 0x000000FFu << "Rot" << "Automatisch" << 0xFF000008u;
+}
+
+void TstHaupt::schriftart() {
+    QFETCH(quint32, Vorher);
+    QFETCH(QString, Gezeigt);
+    QFETCH(QString, Eintrag);
+    QFETCH(quint32, Gespeichert);
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    EinstellungSetzen(QStringLiteral("FontColor"), Vorher);
+    auto Form = Starten();
+    TModalHelfer Helfer;
+    QString Angezeigt;
+    Helfer.Dann([&](QWidget *AFenster) {
+        auto *Dialog = qobject_cast<TSchriftDialog *>(AFenster);
+        if (!Dialog) {
+            AFenster->close();
+            return;
+        }
+        Angezeigt = Dialog->ComboBox1->currentText();
+        if (!Eintrag.isEmpty())
+            Dialog->ComboBox1->setCurrentIndex(Dialog->ComboBox1->findText(Eintrag));
+        QFont Groesser = Dialog->FontDialog1->currentFont();
+        Groesser.setPointSize(20);
+        Dialog->FontDialog1->setCurrentFont(Groesser);
+        Dialog->Button1->click();
+    });
+    Form->MenuAnsSchriftart->trigger();
+    QCOMPARE(Helfer.Offen(), 0);
+    QCOMPARE(Helfer.Unerwartet, 0);
+    QCOMPARE(Angezeigt, Gezeigt);
+    QCOMPARE(EinstellungLesen(QStringLiteral("FontColor")).toULongLong(), quint64(Gespeichert));
+    QCOMPARE(EinstellungLesen(QStringLiteral("FontSize")).toInt(), 20);
+    const QColor Farbe = SchriftFarbe(Gespeichert, Form->palette());
+    QCOMPARE(Form->Schrift().Farbe, Farbe);
+    QCOMPARE(Form->Edit1->palette().color(QPalette::Text), Farbe);
+    QCOMPARE(Form->Edit1->font().pointSize(), 20);
+}
+
+void TstHaupt::schriftartAbbrechen() {
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    EinstellungSetzen(QStringLiteral("FontColor"), 0x00030201u);
+    auto Form = Starten();
+    const TSchrift Vorher = Form->Schrift();
+    TModalHelfer Helfer;
+    Helfer.Dann([](QWidget *AFenster) {
+        auto *Dialog = qobject_cast<TSchriftDialog *>(AFenster);
+        if (Dialog) {
+            Dialog->ComboBox1->setCurrentIndex(Dialog->ComboBox1->findText(QStringLiteral("Rot")));
+            QFont Groesser = Dialog->FontDialog1->currentFont();
+            Groesser.setPointSize(30);
+            Dialog->FontDialog1->setCurrentFont(Groesser);
+        }
+        AFenster->close();
+    });
+    Form->MenuAnsSchriftart->trigger();
+    QCOMPARE(Helfer.Offen(), 0);
+    QCOMPARE(Form->Schrift().Font, Vorher.Font);
+    QCOMPARE(Form->Schrift().Farbe, QColor(1, 2, 3));
+    QCOMPARE(EinstellungLesen(QStringLiteral("FontColor")).toULongLong(), 0x00030201ULL);
 }
 
 void TstHaupt::kontextmenue() {

@@ -1,5 +1,6 @@
 #include "app/Einstellungen.h"
 #include "app/Haupt.h"
+#include "dialogs/Schriftdialog.h"
 #include "dialogs/Layout.h"
 #include "Modal.h"
 #include "Testhilfe.h"
@@ -416,14 +417,14 @@ void TstHauptLayout::schriftWechsel() {
     const int VorherStatus = Form->statusBar()->height();
     TModalHelfer Helfer;
     Helfer.Dann([](QWidget *AFenster) {
-        auto *Dialog = qobject_cast<QFontDialog *>(AFenster);
+        auto *Dialog = qobject_cast<TSchriftDialog *>(AFenster);
         if (!Dialog) {
             AFenster->close();
             return;
         }
         QFont Neu(Schriftart);
         Neu.setPointSize(24);
-        Dialog->setCurrentFont(Neu);
+        Dialog->FontDialog1->setCurrentFont(Neu);
         Dialog->accept();
     });
     Form->MenuAnsSchriftart->trigger();
