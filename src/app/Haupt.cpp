@@ -7,8 +7,14 @@
 #include "data/Namen.h"
 #include "data/Programm.h"
 #include "data/Zeichenersatz.h"
+#include "dialogs/Bezeichnung.h"
+#include "dialogs/Fachliste.h"
 #include "dialogs/Hintergrund.h"
+#include "dialogs/Neu.h"
+#include "dialogs/ReAnsicht.h"
 #include "dialogs/Schriftdialog.h"
+#include "dialogs/Suchen.h"
+#include "dialogs/Verschiebliste.h"
 #include "dialogs/Wochenliste.h"
 #include "util/Klang.h"
 #include "util/Ordner.h"
@@ -143,6 +149,12 @@ void TForm1::FormCreate() {
     FHintergrundForm->SetHintergrundNr(1);
     FHintergrund = FHintergrundForm->HintergrundFarbe();
     FWochenlisteForm = new TWochenlisteForm(this);
+    FNeuForm = new TNeuForm(this);
+    FFachlisteForm = new TFachlisteForm(this);
+    FBezeichnungForm = new TBezeichnungForm(this);
+    FVerschieblisteForm = new TVerschieblisteForm(this);
+    FSuchenForm = new TSuchenForm(this);
+    FReAnsichtForm = new TReAnsichtForm(this);
 
     // The font dialog's own font, until the settings are read.
     FSchrift = {QFont(QStringLiteral("Courier New"), 14), palette().color(QPalette::WindowText)};

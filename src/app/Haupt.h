@@ -21,7 +21,13 @@ class QSettings;
 class QTimer;
 class THintergrundForm;
 class TKlang;
+class TBezeichnungForm;
+class TFachlisteForm;
 class TMeldungsFenster;
+class TNeuForm;
+class TReAnsichtForm;
+class TSuchenForm;
+class TVerschieblisteForm;
 class TWochenlisteForm;
 
 // Where the program finds its folders; the program passes the real ones, tests their own.
@@ -101,6 +107,16 @@ public:
     TKlang *Klang() const { return FKlang; }
     THintergrundForm *HintergrundForm() const { return FHintergrundForm; }
     TWochenlisteForm *WochenlisteForm() const { return FWochenlisteForm; }
+    TNeuForm *NeuForm() const { return FNeuForm; }
+    TFachlisteForm *FachlisteForm() const { return FFachlisteForm; }
+    TBezeichnungForm *BezeichnungForm() const { return FBezeichnungForm; }
+    TVerschieblisteForm *VerschieblisteForm() const { return FVerschieblisteForm; }
+    TSuchenForm *SuchenForm() const { return FSuchenForm; }
+    TReAnsichtForm *ReAnsichtForm() const { return FReAnsichtForm; }
+
+    // Today's day number; a test fixes it with HeuteFest (0: the system's date).
+    qint32 HeuteTag() const;
+    qint32 HeuteFest = 0;
 
     // The system's default beep; counted, so that the window's tests can tell that it beeped.
     void Piepen();
@@ -130,6 +146,16 @@ public slots:
     void MenuSprungErsterClick();
     void MenuSprungLetzterClick();
     void MenuSprungGeheClick();
+    // ---- "A&ktionen": new, switch, rename (the tag chooses the variant) ----
+    void MenuAktNeueWocheClick(int ATag);
+    void MenuAktWechselnClick();
+    void MenuAktAendernFachKlasseClick(int ATag);
+    // ---- "A&ktionen": move and delete ----
+    void MenuAktVerschiebenClick();
+    void MenuAktLoescheWocheClick(int ATag);
+    // ---- search and the four overviews (the tag chooses the kind) ----
+    void MenuAktSuchenClick();
+    void MenuDateiDruckenWocheClick(int ATag);
     // ---- the two buttons ----
     void Button1Click();
     void Button2Click();
@@ -180,6 +206,12 @@ private:
     TKlang *FKlang;
     THintergrundForm *FHintergrundForm;
     TWochenlisteForm *FWochenlisteForm;
+    TNeuForm *FNeuForm;
+    TFachlisteForm *FFachlisteForm;
+    TBezeichnungForm *FBezeichnungForm;
+    TVerschieblisteForm *FVerschieblisteForm;
+    TSuchenForm *FSuchenForm;
+    TReAnsichtForm *FReAnsichtForm;
     std::unique_ptr<TMeldungsFenster> FMeldungsFenster;
     TMeldungsZiel *FVorherigesMeldungsZiel = nullptr;
 

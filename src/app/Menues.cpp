@@ -146,6 +146,21 @@ void TForm1::MenuesAnlegen() {
     connect(MenuSprungErster, &QAction::triggered, this, &TForm1::MenuSprungErsterClick);
     connect(MenuSprungLetzter, &QAction::triggered, this, &TForm1::MenuSprungLetzterClick);
     connect(MenuSprungGehe, &QAction::triggered, this, &TForm1::MenuSprungGeheClick);
+    for (QAction *Neu : {MenuAktNeueWoche, MenuAktNeuesFach, MenuAktNeueKlasse})
+        connect(Neu, &QAction::triggered, this, [this, Neu](bool) { MenuAktNeueWocheClick(Neu->data().toInt()); });
+    connect(MenuAktWechseln, &QAction::triggered, this, &TForm1::MenuAktWechselnClick);
+    for (QAction *Aendern : {MenuAktAendernFach, MenuAktAendernKlasse})
+        connect(Aendern, &QAction::triggered, this,
+                [this, Aendern](bool) { MenuAktAendernFachKlasseClick(Aendern->data().toInt()); });
+    connect(MenuAktVerschieben, &QAction::triggered, this, &TForm1::MenuAktVerschiebenClick);
+    for (QAction *Loeschen : {MenuAktLoescheWoche, MenuAktLoescheFach, MenuAktLoescheKlasse})
+        connect(Loeschen, &QAction::triggered, this,
+                [this, Loeschen](bool) { MenuAktLoescheWocheClick(Loeschen->data().toInt()); });
+    connect(MenuAktSuchen, &QAction::triggered, this, &TForm1::MenuAktSuchenClick);
+    for (QAction *Uebersicht : {MenuAktWoche, MenuAktMonat, MenuAktAlle, MenuAktFach, MenuDateiDruckenWoche,
+                                MenuDateiDruckenMonat, MenuDateiDruckenAlle, MenuDateiDruckenFach})
+        connect(Uebersicht, &QAction::triggered, this,
+                [this, Uebersicht](bool) { MenuDateiDruckenWocheClick(Uebersicht->data().toInt()); });
     connect(MenuAnsSchriftart, &QAction::triggered, this, &TForm1::MenuAnsSchriftartClick);
     connect(MenuAnsHintergrund, &QAction::triggered, this, &TForm1::MenuAnsHintergrundClick);
     for (QAction *Option : {MenuEinstOeffnen, MenuEinstSounds, MenuEinstWochendatum, MenuEinstSik}) {
@@ -193,6 +208,13 @@ void TForm1::KontextmenuesAnlegen() {
     PuE3Verschieben = Punkt(PuMenuE3, "PuE3Verschieben", QStringLiteral("Woche verschieben..."));
     PuE3Wochendatum = Punkt(PuMenuE3, "PuE3Wochendatum", QStringLiteral("Kalenderwochen mit Datum anzeigen ein"), {}, 3);
     PuE3Wochendatum->setCheckable(true);
+    // The context menus run the commands' own handlers with their items' tags.
+    connect(PuE3Verschieben, &QAction::triggered, this, &TForm1::MenuAktVerschiebenClick);
+    for (QAction *Neu : {PuE1NeueKlasse, PuE2NeuesFach, PuE3NeueWoche})
+        connect(Neu, &QAction::triggered, this, [this, Neu](bool) { MenuAktNeueWocheClick(Neu->data().toInt()); });
+    for (QAction *Aendern : {PuE1AendernKlasse, PuE2AendernFach})
+        connect(Aendern, &QAction::triggered, this,
+                [this, Aendern](bool) { MenuAktAendernFachKlasseClick(Aendern->data().toInt()); });
     connect(PuE3Wochendatum, &QAction::triggered, this, [this](bool) { MenuEinstMenusClick(3); });
     PuMenuRe = Kontext("PuMenuRe", RichEdit1);
     PuReKopieren = Punkt(PuMenuRe, "PuReKopieren", QStringLiteral("Kopieren"), QKeySequence(Qt::CTRL | Qt::Key_C));

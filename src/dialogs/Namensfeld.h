@@ -8,7 +8,7 @@ class QLineEdit;
 // file holds is replaced at once (the same replacements as in the text field), the caret stays behind the
 // replaced text, and the field's description says what was replaced, so a screen reader tells it and a tooltip
 // shows it. A text that needs no replacement clears the description again. Texts the program puts into the field
-// are left alone.
+// are left alone. Alt with a letter that no accelerator of the window answers beeps and types nothing.
 void NamensfeldEinrichten(QLineEdit *AFeld);
 
 // What the field's description says after the last replacement; empty when the last edit needed none.

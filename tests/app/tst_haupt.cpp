@@ -1,5 +1,4 @@
-#include "Modal.h"
-#include "Testhilfe.h"
+#include "Hauptfixture.h"
 #include "app/Einstellungen.h"
 #include "app/Meldungen.h"
 #include "app/Haupt.h"
@@ -28,40 +27,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-namespace {
-const qint32 Maerz9 = 43899;  // Monday 9 March 2020
-const qint32 Maerz16 = 43906; // Monday 16 March 2020
+using namespace Hauptfixture;
 
-TDaten Klasse5a() {
-    return Klasse("5a", {{"Deutsch", {{Maerz9, "Schreiben"}, {Maerz16, "Lesen"}}}, {"Mathe", {{Maerz16, "Brüche"}}}});
-}
-
-void EinstellungenLeeren() {
-    auto Speicher = EinstellungenOeffnen();
-    Speicher->clear();
-    Speicher->sync();
-}
-
-void EinstellungSetzen(const QString &AName, const QVariant &AWert) {
-    auto Speicher = EinstellungenOeffnen();
-    Speicher->setValue(AName, AWert);
-    Speicher->sync();
-}
-
-QVariant EinstellungLesen(const QString &AName) { return EinstellungenOeffnen()->value(AName); }
-
-// Types a text as key presses carrying their characters (QTest's own typing knows only ASCII).
-void Tippen(QWidget *AFeld, const QString &AText) {
-    for (const QChar Zeichen : AText) {
-        QKeyEvent Druck(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(Zeichen));
-        QKeyEvent Los(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(Zeichen));
-        QApplication::sendEvent(AFeld, &Druck);
-        QApplication::sendEvent(AFeld, &Los);
-    }
-}
-} // namespace
-
-class TstHaupt : public QObject {
+class TstHaupt : public THauptfixture {
     Q_OBJECT
 private slots:
     void init();
@@ -106,45 +74,11 @@ private slots:
     void geheZuWoche();
     void nachrichtVonAussen();
     void programmordnerNichtBeschreibbar();
-
-private:
-    // Starts the main window with the class files and settings prepared, and waits for its start-up step.
-    std::unique_ptr<TForm1> Starten(TModalHelfer *AHelfer = nullptr);
-    QString DatenOrdner() const { return FOrdner->path() + QStringLiteral("/prog/Stundolog/"); }
-    TOrte Orte() const {
-        return {FOrdner->path() + QStringLiteral("/prog/"), FOrdner->path() + QStringLiteral("/docs/")};
-    }
-    void KlasseAblegen(const TDaten &ADaten, const QString &AName) {
-        QDir().mkpath(DatenOrdner());
-        TDaten Kopie(ADaten);
-        QVERIFY(Kopie.SaveToFile(DatenOrdner() + AName));
-    }
-    std::unique_ptr<QTemporaryDir> FOrdner;
 };
 
-void TstHaupt::init() {
-    FOrdner = std::make_unique<QTemporaryDir>();
-    QDir().mkpath(FOrdner->path() + QStringLiteral("/prog"));
-    QDir().mkpath(FOrdner->path() + QStringLiteral("/docs"));
-    EinstellungenLeeren();
-}
+void TstHaupt::init() { Vorbereiten(); }
 
-void TstHaupt::cleanup() {
-    QTRY_VERIFY2(!QApplication::activeModalWidget(), "kein Dialog bleibt offen");
-    FOrdner.reset();
-}
-
-std::unique_ptr<TForm1> TstHaupt::Starten(TModalHelfer *AHelfer) {
-    auto Form = std::make_unique<TForm1>(Orte());
-    Form->show();
-    // The start-up step runs 25 ms after the first showing; it is done when the folder exists or a question
-    // was answered.
-    if (AHelfer)
-        if (!QTest::qWaitFor([AHelfer] { return AHelfer->Offen() == 0; }, 5000))
-            qWarning("Die erwarteten Dialoge kamen nicht.");
-    QTest::qWait(60);
-    return Form;
-}
+void TstHaupt::cleanup() { Aufraeumen(); }
 
 void TstHaupt::ersterStart() {
     TModalHelfer Helfer;

@@ -12,6 +12,7 @@ private slots:
     void eingabe();
     void hinweisVerschwindet();
     void programmTextBleibt();
+    void altTipptNicht();
 };
 
 void TstNamensfeld::eingabe_data() {
@@ -65,6 +66,15 @@ void TstNamensfeld::programmTextBleibt() {
     Feld.setText(QStringLiteral("€"));
     QCOMPARE(Feld.text(), QStringLiteral("€"));
     QCOMPARE(NamensfeldHinweis(&Feld), QString());
+}
+
+void TstNamensfeld::altTipptNicht() {
+    QLineEdit Feld;
+    NamensfeldEinrichten(&Feld);
+    QTest::keyClicks(&Feld, QStringLiteral("7"));
+    QTest::keyClick(&Feld, Qt::Key_K, Qt::AltModifier);
+    QTest::keyClicks(&Feld, QStringLiteral("B"));
+    QCOMPARE(Feld.text(), QStringLiteral("7B"));
 }
 
 QTEST_MAIN(TstNamensfeld)

@@ -55,6 +55,10 @@ void TModalHelfer::Pruefen() {
         return;
     }
     const TSchritt Schritt = FSchritte.takeFirst();
-    // Acting from the timer tick: the modal loop of the window is running.
-    Schritt(Modal);
+    // Acting once the timer tick has returned: the modal loop of the window is running, and a step that opens
+    // the next modal window (an OK that asks a question) leaves this helper's timer free to answer it.
+    QTimer::singleShot(0, this, [Schritt, Fenster = QPointer<QWidget>(Modal)] {
+        if (Fenster)
+            Schritt(Fenster);
+    });
 }
