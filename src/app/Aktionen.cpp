@@ -109,24 +109,10 @@ void TForm1::MenuAktWechselnClick() {
         return;
 
     const TKlassenEintrag *Gewaehlt = FFachlisteForm->GewaehlteKlasse();
-    TDaten Neu;
-    if (Gewaehlt && Neu.LoadFromFile(Gewaehlt->Daten.Filename, true)) {
-        if (MenuDateiSpeichern->isEnabled()) {
-            const auto Antwort = Meldungen::JaNeinAbbrechen(
-                this, QStringLiteral("Sollen die vorgenommenen Änderungen in der Klasse \"%1\" gespeichert werden?")
-                          .arg(Daten.Klasse));
-            if (Antwort != QMessageBox::Yes && Antwort != QMessageBox::No)
-                return;
-            if (Antwort == QMessageBox::Yes) {
-                Speichern();
-                // What was just saved is what the user switches to.
-                if (Gross(FFilename) == Gross(Neu.Filename))
-                    Neu.LoadFromFile(Neu.Filename, true);
-            }
-        }
-        Daten.Assign(Neu);
-        SaveDaten.Assign(Neu);
-        SetFilename(Neu.Filename);
+    const TKlassenOeffnen Ergebnis = Gewaehlt ? KlasseOeffnen(Gewaehlt->Daten.Filename) : TKlassenOeffnen::NichtGeladen;
+    if (Ergebnis == TKlassenOeffnen::Abgebrochen)
+        return;
+    if (Ergebnis == TKlassenOeffnen::Geladen) {
         FFachNr = 0;
         SetFachNr(FFachlisteForm->FachIndex() + 1);
         SetEintragNr(EintragCount());

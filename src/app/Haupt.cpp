@@ -541,29 +541,38 @@ void TForm1::MenuDateiLadenClick() {
     const int Gewaehlt = FWochenlisteForm->ListBox1->currentRow();
     if (Gewaehlt < 0 || Gewaehlt >= static_cast<int>(Klassen.size()))
         return;
-    const QString Pfad = Klassen[static_cast<std::size_t>(Gewaehlt)].Daten.Filename;
-    TDaten Neu;
-    if (Neu.LoadFromFile(Pfad, true)) {
-        if (MenuDateiSpeichern->isEnabled()) {
-            const auto Antwort = Meldungen::JaNeinAbbrechen(
-                this, QStringLiteral("Sollen die vorgenommenen Änderungen in der Klasse \"%1\" gespeichert werden?")
-                          .arg(Daten.Klasse));
-            if (Antwort != QMessageBox::Yes && Antwort != QMessageBox::No)
-                return;
-            if (Antwort == QMessageBox::Yes) {
-                Speichern();
-                if (Gross(FFilename) == Gross(Pfad))
-                    Neu.LoadFromFile(Pfad, true);
-            }
-        }
-        Daten.Assign(Neu);
-        SaveDaten.Assign(Neu);
-        SetFilename(Neu.Filename);
+    const TKlassenOeffnen Ergebnis = KlasseOeffnen(Klassen[static_cast<std::size_t>(Gewaehlt)].Daten.Filename);
+    if (Ergebnis == TKlassenOeffnen::Abgebrochen)
+        return;
+    if (Ergebnis == TKlassenOeffnen::Geladen) {
         FFachNr = 0;
         SetFachNr(1);
         SetEintragNr(EintragCount());
     }
     SetFocus(1, true);
+}
+
+TForm1::TKlassenOeffnen TForm1::KlasseOeffnen(const QString &APfad) {
+    TDaten Neu;
+    if (!Neu.LoadFromFile(APfad, true))
+        return TKlassenOeffnen::NichtGeladen;
+    if (MenuDateiSpeichern->isEnabled()) {
+        const auto Antwort = Meldungen::JaNeinAbbrechen(
+            this, QStringLiteral("Sollen die vorgenommenen Änderungen in der Klasse \"%1\" gespeichert werden?")
+                      .arg(Daten.Klasse));
+        if (Antwort != QMessageBox::Yes && Antwort != QMessageBox::No)
+            return TKlassenOeffnen::Abgebrochen;
+        if (Antwort == QMessageBox::Yes) {
+            Speichern();
+            // What was just saved is what the user opens.
+            if (Gross(FFilename) == Gross(APfad))
+                Neu.LoadFromFile(APfad, true);
+        }
+    }
+    Daten.Assign(Neu);
+    SaveDaten.Assign(Neu);
+    SetFilename(Neu.Filename);
+    return TKlassenOeffnen::Geladen;
 }
 
 // ---------------------------------------------------------------------------------------------------------

@@ -174,6 +174,11 @@ private:
     bool FormCloseQuery();
     void FormClose();
     bool SpeicherFrageOk(); // the save question: false for Cancel
+    // Opens the class file APfad in place of the open class, after the save question when the open class has
+    // unsaved changes (Yes saves it; when that is the file to open, what was just saved is opened). Nothing
+    // changes when the file cannot be read or the question is cancelled. The position is the caller's.
+    enum class TKlassenOeffnen { Geladen, NichtGeladen, Abgebrochen };
+    TKlassenOeffnen KlasseOeffnen(const QString &APfad);
     bool HatFilenameTeil(const QString &APfad) const;
     QString OrdnerTeil(const QString &APfad) const;
 

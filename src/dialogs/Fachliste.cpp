@@ -98,13 +98,7 @@ void TFachlisteForm::SchriftartZuweisen(const TSchrift &ASchrift, const QColor &
 }
 
 void TFachlisteForm::SchalterEinrichten() {
-    const QList<QPushButton *> Knoepfe{Button1, Button2};
-    Layout::KnoepfeEinrichten(Knoepfe);
-    Layout::BildschirmGross(this);
-    const int ClientBreite = Layout::KnopfReihe(Knoepfe, 125);
-    const int ClientHoehe = Layout::Bildschirm().height();
-    Layout::ClientGroesse(this, ClientBreite, ClientHoehe);
-    Layout::KnopfReiheUnten(Knoepfe, ClientHoehe);
+    const int ClientBreite = Layout::BildschirmhoherDialog(this, {Button1, Button2}, 125);
     // The two lists share the room above the buttons.
     const int Breite = ClientBreite - 2 * Layout::Rand;
     const int Hoehe = (Button1->y() - Layout::Rand - 2 * Layout::Rand) / 2;

@@ -193,4 +193,13 @@ int ListenZeile(QLabel *ALabel, QWidget *AListe, int ATop, int AHoehe, int AFeld
         ALabel->move(Rand, ATop);
     return ATop + AHoehe;
 }
+int BildschirmhoherDialog(QWidget *AFenster, const QList<QPushButton *> &AKnoepfe, int AAbstand) {
+    KnoepfeEinrichten(AKnoepfe);
+    BildschirmGross(AFenster);
+    const int ClientBreite = KnopfReihe(AKnoepfe, AAbstand);
+    const int ClientHoehe = Bildschirm().height();
+    ClientGroesse(AFenster, ClientBreite, ClientHoehe);
+    KnopfReiheUnten(AKnoepfe, ClientHoehe);
+    return ClientBreite;
+}
 } // namespace Layout

@@ -68,6 +68,10 @@ void KnopfReiheUnten(const QList<QPushButton *> &AKnoepfe, int AClientHoehe);
 // edge of the buttons + AAbstand.
 int KnopfReiheDarunter(const QList<QPushButton *> &AKnoepfe, int AUnterkante, int AAbstand = Rand);
 
+// A dialog as high as the screen with its buttons (each KnoepfeEinrichten-sized) in a row of gap AAbstand at the
+// bottom. Returns the client width.
+int BildschirmhoherDialog(QWidget *AFenster, const QList<QPushButton *> &AKnoepfe, int AAbstand);
+
 // Sizes a label to its text in its own font, measured without the accelerator's "&"; returns its width.
 int LabelAnpassen(QLabel *ALabel);
 // The left edge of the fields: the widest of the labels (each sized by LabelAnpassen) + 10 + 5.

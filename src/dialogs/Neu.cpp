@@ -94,13 +94,7 @@ void TNeuForm::SchriftartZuweisen(const TSchrift &ASchrift, const QColor &AHinte
 }
 
 void TNeuForm::SchalterEinrichten() {
-    const QList<QPushButton *> Knoepfe{Button1, Button2};
-    Layout::KnoepfeEinrichten(Knoepfe);
-    Layout::BildschirmGross(this);
-    const int ClientBreite = Layout::KnopfReihe(Knoepfe, Layout::KnopfBreite + Layout::KnopfBreite / 2);
-    const int ClientHoehe = Layout::Bildschirm().height();
-    Layout::ClientGroesse(this, ClientBreite, ClientHoehe);
-    Layout::KnopfReiheUnten(Knoepfe, ClientHoehe);
+    const int ClientBreite = Layout::BildschirmhoherDialog(this, {Button1, Button2}, Layout::KnopfBreite + Layout::KnopfBreite / 2);
 
     const int Links = Layout::FeldLinks({Label1E, Label2E, Label1L, Label2L});
     int Unten = Layout::EditZeile(Label1E, Edit1, Layout::Rand, Links, ClientBreite);

@@ -76,13 +76,7 @@ void TVerschieblisteForm::SchriftartZuweisen(const TSchrift &ASchrift, const QCo
 }
 
 void TVerschieblisteForm::SchalterEinrichten() {
-    const QList<QPushButton *> Knoepfe{Button1, Button2};
-    Layout::KnoepfeEinrichten(Knoepfe);
-    Layout::BildschirmGross(this);
-    const int ClientBreite = Layout::KnopfReihe(Knoepfe, Layout::KnopfBreite + Layout::KnopfBreite / 2);
-    const int ClientHoehe = Layout::Bildschirm().height();
-    Layout::ClientGroesse(this, ClientBreite, ClientHoehe);
-    Layout::KnopfReiheUnten(Knoepfe, ClientHoehe);
+    const int ClientBreite = Layout::BildschirmhoherDialog(this, {Button1, Button2}, Layout::KnopfBreite + Layout::KnopfBreite / 2);
 
     // Three lists of equal height share the room above the buttons; the years need only half the width.
     const int Links = Layout::FeldLinks({Label3, Label1, Label2});

@@ -1,5 +1,7 @@
 #include "util/Dateiname.h"
 
+#include "data/Namen.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -13,16 +15,6 @@ bool IstVerboten(QChar AZeichen) {
     return AZeichen.unicode() < 0x20 || Verbotene.contains(AZeichen);
 }
 
-// Leading and trailing characters up to U+0020 go, as with every name the user types.
-QString Getrimmt(const QString &AText) {
-    qsizetype Anfang = 0;
-    qsizetype Ende = AText.size();
-    while (Anfang < Ende && AText.at(Anfang).unicode() <= 0x20)
-        ++Anfang;
-    while (Ende > Anfang && AText.at(Ende - 1).unicode() <= 0x20)
-        --Ende;
-    return AText.mid(Anfang, Ende - Anfang);
-}
 
 bool Vorhanden(const QString &AOrdner, const QString &ADateiname) {
     if (QFileInfo::exists(AOrdner + ADateiname))
@@ -49,7 +41,7 @@ bool IstGeraetename(const QString &AName) {
     const qsizetype Punkt = Stamm.lastIndexOf(QLatin1Char('.'));
     if (Punkt >= 0)
         Stamm.truncate(Punkt);
-    Stamm = Getrimmt(Stamm).toUpper();
+    Stamm = Trimmen(Stamm).toUpper();
     for (const QString &Geraet : Geraete)
         if (Stamm == Geraet)
             return true;
@@ -66,7 +58,7 @@ bool IstGueltigerDateiname(const QString &AName) {
 }
 
 QString NeuerDateiname(const QString &APfad, const QString &AName) {
-    QString Name = Getrimmt(AName);
+    QString Name = Trimmen(AName);
     if (!IstGueltigerDateiname(Name)) {
         for (QChar &Zeichen : Name)
             if (IstVerboten(Zeichen))
