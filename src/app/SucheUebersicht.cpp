@@ -51,9 +51,8 @@ void TForm1::MenuAktSuchenClick() {
 }
 
 void TForm1::MenuDateiDruckenWocheClick(int ATag) {
-    // Every overview needs a current subject, a week and a month overview a current week too; the "&Drucken"
-    // items, enabled for the whole class, then do nothing.
-    if (FFachNr <= 0 || FFachNr > Daten.Count() || ((ATag == 1 || ATag == 2) && FEintragNr <= 0))
+    // The "&Drucken" items are enabled for the whole class; while no week is current they do nothing.
+    if (FFachNr <= 0 || FFachNr > Daten.Count() || FEintragNr <= 0)
         return;
     const TFach &Aktuell = Daten.Fach(FFachNr - 1);
     TFach Auszug;
