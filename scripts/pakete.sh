@@ -13,7 +13,7 @@ STUNDOLOG_PAKETE_RUN=(
 STUNDOLOG_PAKETE_TEST=(
     "${STUNDOLOG_PAKETE_RUN[@]}"
     xvfb xauth dbus libglib2.0-bin at-spi2-core python3 python3-pyatspi openbox xdotool
-    faketime unrtf poppler-utils
+    x11-xkb-utils faketime unrtf poppler-utils
     libbenchmark-dev
     clang libclang-rt-dev # libFuzzer and clang's sanitizer runtimes
 )

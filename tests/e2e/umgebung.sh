@@ -86,7 +86,7 @@ fi
 [[ -x "$2" ]] || Fehler "Programm $2 fehlt oder ist nicht ausführbar"
 
 Fehlend=()
-for Werkzeug in Xvfb openbox xdotool dbus-run-session dbus-daemon gdbus; do
+for Werkzeug in Xvfb setxkbmap openbox xdotool dbus-run-session dbus-daemon gdbus; do
     command -v "$Werkzeug" >/dev/null 2>&1 || Fehlend+=("$Werkzeug")
 done
 [[ -x /usr/libexec/at-spi-bus-launcher ]] || Fehlend+=(at-spi-bus-launcher)
@@ -102,7 +102,7 @@ elif ! /usr/bin/python3 -c 'import pyatspi' >/dev/null 2>&1; then
 fi
 ((${#Fehlend[@]} == 0)) ||
     Fehler "Werkzeuge fehlen: ${Fehlend[*]} — bitte installieren (Pakete xvfb openbox xdotool dbus" \
-        "libglib2.0-bin at-spi2-core python3-pyatspi, siehe scripts/pakete.sh)"
+        "libglib2.0-bin at-spi2-core python3-pyatspi x11-xkb-utils, siehe scripts/pakete.sh)"
 export Registryd
 
 Arbeit=$(mktemp -d /tmp/stundolog-e2e.XXXXXX) || Fehler "kein temporärer Ordner"
@@ -159,6 +159,11 @@ if ! read -r -t 20 Anzeige <"$Arbeit/anzeige" || [[ -z "$Anzeige" ]]; then
     Fehler "Xvfb startet nicht: $(tail -n 5 "$Arbeit/Xvfb.log")"
 fi
 export DISPLAY=":$Anzeige"
+# A German keyboard, as the program's users have. Umlauts and ß are keys of their own then: xdotool types
+# them directly instead of remapping a spare key for each one, which the program may see too late and
+# then drops the character.
+setxkbmap -layout de >"$Arbeit/setxkbmap.log" 2>&1 ||
+    Fehler "setxkbmap -layout de geht nicht: $(tail -n 5 "$Arbeit/setxkbmap.log")"
 
 setsid dbus-run-session -- bash "$0" --innen "$Arbeit" "$@" &
 SitzungPid=$!
