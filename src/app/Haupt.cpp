@@ -21,6 +21,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QLocale>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -686,9 +687,20 @@ void TForm1::MenuAnsSchriftartClick() {
 }
 
 void TForm1::MenuAnsHintergrundClick() {
+    const int Vorher = HintergrundNr();
     FHintergrundForm->SchriftartZuweisen(FSchrift, FHintergrund);
     if (FHintergrundForm->exec() != QDialog::Accepted)
         return;
     SetHintergrundNr(FHintergrundForm->HintergrundNr());
+    // A background the font colour hardly stands out on is kept only when the user says so.
+    const double Kontrast = Kontrastverhaeltnis(FSchrift.Farbe, FHintergrund);
+    if (Kontrast < 3.0 &&
+        !Meldungen::JaNein(this, QStringLiteral("Die Schrift ist auf diesem Hintergrund schwer zu lesen (Kontrast "
+                                                "%1 : 1, empfohlen sind mindestens 3 : 1).\r\nSoll dieser "
+                                                "Hintergrund trotzdem verwendet werden?")
+                                     .arg(QLocale(QLocale::German).toString(Kontrast, 'f', 1)))) {
+        SetHintergrundNr(Vorher);
+        return;
+    }
     RegistryLadenSpeichern(false);
 }

@@ -1,5 +1,8 @@
 #include "dialogs/Layout.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,6 +97,22 @@ void SchriftartZuweisen(QWidget *AFenster, const TSchrift &ASchrift, const QColo
         else if (IstTextTraeger(Kind))
             TextTraegerEinrichten(Kind, Voll, ASchrift.Farbe, AHintergrund);
     }
+}
+
+namespace {
+double RelativeHelligkeit(const QColor &AFarbe) {
+    const auto Kanal = [](double AWert) {
+        return AWert <= 0.04045 ? AWert / 12.92 : std::pow((AWert + 0.055) / 1.055, 2.4);
+    };
+    const QColor Rgb = AFarbe.toRgb();
+    return 0.2126 * Kanal(Rgb.redF()) + 0.7152 * Kanal(Rgb.greenF()) + 0.0722 * Kanal(Rgb.blueF());
+}
+} // namespace
+
+double Kontrastverhaeltnis(const QColor &A, const QColor &B) {
+    const double Hell = std::max(RelativeHelligkeit(A), RelativeHelligkeit(B));
+    const double Dunkel = std::min(RelativeHelligkeit(A), RelativeHelligkeit(B));
+    return (Hell + 0.05) / (Dunkel + 0.05);
 }
 
 void FensterEinrichten(QWidget *AFenster) {

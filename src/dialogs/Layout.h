@@ -39,6 +39,10 @@ int SchriftHoehe(const QFont &AFont, TSteuerArt AArt);
 // Buttons take only the font's family and size; their colour and style stay. Everything else is left alone.
 void SchriftartZuweisen(QWidget *AFenster, const TSchrift &ASchrift, const QColor &AHintergrund);
 
+// The contrast ratio of two colours as the web's accessibility guidelines define it: from 1 (the same colour) to
+// 21 (black on white). Below 3 a text is hard to read even in large print.
+double Kontrastverhaeltnis(const QColor &A, const QColor &B);
+
 // Places a window on the primary screen: top := (screen height - window height) div 2 - 1, left likewise,
 // neither below 0. A window larger than the screen keeps its size and sits at the top or left edge.
 void FensterEinrichten(QWidget *AFenster);

@@ -63,6 +63,8 @@ private slots:
     void ordnerWechsel_data();
     void ordnerWechsel();
     void hintergrund();
+    void hintergrundKontrast_data();
+    void hintergrundKontrast();
     void schriftart_data();
     void schriftart();
     void schriftartAbbrechen();
@@ -644,6 +646,52 @@ void TstHaupt::hintergrund() {
     Form->MenuAnsHintergrund->trigger();
     QCOMPARE(Abbruch.Offen(), 0);
     QCOMPARE(Form->HintergrundNr(), 14);
+}
+
+void TstHaupt::hintergrundKontrast_data() {
+    QTest::addColumn<quint32>("FontColor"); // 0x00BBGGRR
+    QTest::addColumn<int>("Nr");            // the background chosen; 1 "Weiß" before
+    QTest::addColumn<int>("Antwort");       // to the question, 0: none expected
+    QTest::addColumn<QString>("Kontrast");
+    QTest::addColumn<int>("Danach");
+    QTest::newRow("schwarz auf Gelb: keine Frage") << 0x000000u << 2 << 0 << "" << 2;
+    QTest::newRow("schwarz auf Schwarz, Ja") << 0x000000u << 0 << int(QMessageBox::Yes) << "1,0" << 0;
+    QTest::newRow("schwarz auf Marineblau, Nein") << 0x000000u << 4 << int(QMessageBox::No) << "1,3" << 1;
+    QTest::newRow("weiß auf Weiß, Nein") << 0xFFFFFFu << 1 << int(QMessageBox::No) << "1,0" << 1;
+    QTest::newRow("weiß auf Marineblau: keine Frage") << 0xFFFFFFu << 4 << 0 << "" << 4;
+}
+
+void TstHaupt::hintergrundKontrast() {
+    QFETCH(quint32, FontColor);
+    QFETCH(int, Nr);
+    QFETCH(int, Antwort);
+    QFETCH(QString, Kontrast);
+    QFETCH(int, Danach);
+    KlasseAblegen(Klasse5a(), QStringLiteral("5a.SGV"));
+    EinstellungSetzen(QStringLiteral("Filename"), QStringLiteral("5a.SGV 1"));
+    EinstellungSetzen(QStringLiteral("FontColor"), FontColor);
+    EinstellungSetzen(QStringLiteral("HintColor"), 1);
+    auto Form = Starten();
+    TModalHelfer Helfer;
+    Helfer.Dann([Nr](QWidget *AFenster) {
+        auto *Dialog = qobject_cast<THintergrundForm *>(AFenster);
+        QVERIFY(Dialog);
+        Dialog->SetHintergrundNr(Nr);
+        Dialog->accept();
+    });
+    if (Antwort != 0)
+        Helfer.Antwort(static_cast<QMessageBox::StandardButton>(Antwort));
+    Form->MenuAnsHintergrund->trigger();
+    QCOMPARE(Helfer.Offen(), 0);
+    QCOMPARE(Helfer.Unerwartet, 0);
+    if (Antwort != 0)
+        QCOMPARE(Helfer.Texte, QStringList{QStringLiteral("Die Schrift ist auf diesem Hintergrund schwer zu lesen "
+                                                          "(Kontrast %1 : 1, empfohlen sind mindestens 3 : 1).\r\n"
+                                                          "Soll dieser Hintergrund trotzdem verwendet werden?")
+                                               .arg(Kontrast)});
+    QCOMPARE(Form->HintergrundNr(), Danach);
+    QCOMPARE(Form->Edit1->palette().color(QPalette::Base), Form->Hintergrund());
+    QCOMPARE(EinstellungLesen(QStringLiteral("HintColor")).toInt(), Danach);
 }
 
 void TstHaupt::schriftart_data() {
