@@ -95,11 +95,7 @@ void TForm1::MenuAktWechselnClick() {
     FFachlisteForm->SchriftartZuweisen(FSchrift, FHintergrund);
     FFachlisteForm->KlassenZuweisen(KlassenListe(FFilename));
     if (FFachlisteForm->ListBox1->count() == 0) {
-        if (Daten.Count() > 0)
-            Meldungen::Info(this, QStringLiteral("Es wurde noch keine Klasse gespeichert!"));
-        else if (Meldungen::JaNein(this, QStringLiteral("Es wurde noch keine Klasse gespeichert!\r\nSoll jetzt eine "
-                                                         "neue Klasse erstellt werden?")))
-            Klick(MenuAktNeueKlasse);
+        KeineKlasseMelden();
         return;
     }
     const bool Offen = Daten.Count() > 0;

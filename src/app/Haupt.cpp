@@ -520,11 +520,7 @@ void TForm1::MenuDateiLadenClick() {
     FWochenlisteForm->SchriftartZuweisen(FSchrift, FHintergrund);
     const TKlassenListe Klassen = KlassenListe(FFilename);
     if (Klassen.empty()) {
-        if (Daten.Count() > 0)
-            Meldungen::Info(this, QStringLiteral("Es wurde noch keine Klasse gespeichert!"));
-        else if (Meldungen::JaNein(this, QStringLiteral("Es wurde noch keine Klasse gespeichert!\r\nSoll jetzt eine "
-                                                         "neue Klasse erstellt werden?")))
-            Klick(MenuAktNeueKlasse);
+        KeineKlasseMelden();
         return;
     }
     QStringList Zeilen;
@@ -551,6 +547,14 @@ void TForm1::MenuDateiLadenClick() {
         SetEintragNr(EintragCount());
     }
     SetFocus(1, true);
+}
+
+void TForm1::KeineKlasseMelden() {
+    if (Daten.Count() > 0)
+        Meldungen::Info(this, QStringLiteral("Es wurde noch keine Klasse gespeichert!"));
+    else if (Meldungen::JaNein(this, QStringLiteral("Es wurde noch keine Klasse gespeichert!\r\nSoll jetzt eine neue "
+                                                     "Klasse erstellt werden?")))
+        Klick(MenuAktNeueKlasse);
 }
 
 TForm1::TKlassenOeffnen TForm1::KlasseOeffnen(const QString &APfad) {

@@ -177,6 +177,8 @@ private:
     // Opens the class file APfad in place of the open class, after the save question when the open class has
     // unsaved changes (Yes saves it; when that is the file to open, what was just saved is opened). Nothing
     // changes when the file cannot be read or the question is cancelled. The position is the caller's.
+    // The data folder holds no class file: says so, and with no class open offers to create one.
+    void KeineKlasseMelden();
     enum class TKlassenOeffnen { Geladen, NichtGeladen, Abgebrochen };
     TKlassenOeffnen KlasseOeffnen(const QString &APfad);
     bool HatFilenameTeil(const QString &APfad) const;
