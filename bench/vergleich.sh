@@ -79,3 +79,7 @@ for zaehler, nenner, grenze in (
     else:
         print(f"  {zaehler[3:]}/{nenner[3:]}: fehlt")
 PY
+
+# Backup and verify against cp + cmp: a run of its own.
+echo
+"$WURZEL/bench/sichern.sh" "$BUILD"

@@ -15,6 +15,8 @@ STUNDOLOG_PAKETE_TEST=(
     xvfb xauth dbus libglib2.0-bin at-spi2-core python3 python3-pyatspi openbox xdotool
     x11-xkb-utils faketime unrtf poppler-utils
     libbenchmark-dev
+    desktop-file-utils appstream # checking the desktop entry and the metainfo
+    dpkg-dev # dpkg-shlibdeps: the package's dependencies on the libraries the program links
     clang libclang-rt-dev # libFuzzer and clang's sanitizer runtimes
 )
 

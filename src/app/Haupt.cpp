@@ -7,6 +7,7 @@
 #include "data/Namen.h"
 #include "data/Programm.h"
 #include "data/Zeichenersatz.h"
+#include "backup/Sichern.h"
 #include "dialogs/Bezeichnung.h"
 #include "dialogs/Fachliste.h"
 #include "dialogs/Hintergrund.h"
@@ -156,6 +157,7 @@ void TForm1::FormCreate() {
     FVerschieblisteForm = new TVerschieblisteForm(this);
     FSuchenForm = new TSuchenForm(this);
     FReAnsichtForm = new TReAnsichtForm(this);
+    FSichernForm = new TSichernForm(this);
 
     // The font dialog's own font, until the settings are read.
     FSchrift = {QFont(QStringLiteral("Courier New"), 14), palette().color(QPalette::WindowText)};

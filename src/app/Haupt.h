@@ -8,7 +8,9 @@
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
+#include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -26,7 +28,9 @@ class TFachlisteForm;
 class TMeldungsFenster;
 class TNeuForm;
 class TReAnsichtForm;
+class TSichernForm;
 class TSuchenForm;
+class TTextfenster;
 class TVerschieblisteForm;
 class TWochenlisteForm;
 
@@ -113,6 +117,7 @@ public:
     TVerschieblisteForm *VerschieblisteForm() const { return FVerschieblisteForm; }
     TSuchenForm *SuchenForm() const { return FSuchenForm; }
     TReAnsichtForm *ReAnsichtForm() const { return FReAnsichtForm; }
+    TSichernForm *SichernForm() const { return FSichernForm; }
 
     // Today's day number; a test fixes it with HeuteFest (0: the system's date).
     qint32 HeuteTag() const;
@@ -156,9 +161,33 @@ public slots:
     // ---- search and the four overviews (the tag chooses the kind) ----
     void MenuAktSuchenClick();
     void MenuDateiDruckenWocheClick(int ATag);
+    // ---- "Datens&icherung": back up (tag 1) and restore (tag 2) ----
+    void MenuDatenMenusClick(int ATag);
     // ---- the two buttons ----
     void Button1Click();
     void Button2Click();
+    // ---- "&Hilfe" ----
+    void MenuHilfeClick();
+    void MenuHilfeInfoClick();
+    void MenuHilfeHomepageClick();
+    void MenuHilfeUpdateClick();
+    void MenuHilfeHistoryClick();
+    void MenuHilfeMailClick();
+    void MenuHilfeSpendenClick();
+
+public:
+    // The help menu's ways out of the program; tests put their own in. UrlOeffnen hands a web or mail address
+    // to the desktop's handler, ProgrammStarten starts a program without waiting for it; neither result is
+    // shown to the user except for the updater.
+    static bool StandardUrlOeffnen(const QUrl &AUrl);
+    static bool StandardProgrammStarten(const QString &AProgramm, const QStringList &AArgumente);
+    std::function<bool(const QUrl &)> UrlOeffnen = StandardUrlOeffnen;
+    std::function<bool(const QString &, const QStringList &)> ProgrammStarten = StandardProgrammStarten;
+    // The temporary folder for the updater's hand-over file; empty: the system's.
+    QString TempOrdner;
+    QString UebergabeDatei() const;
+    // The open window of the change list, or null.
+    TTextfenster *HistoryFenster() const;
 
 protected:
     void showEvent(QShowEvent *AEvent) override;
@@ -219,7 +248,9 @@ private:
     TVerschieblisteForm *FVerschieblisteForm;
     TSuchenForm *FSuchenForm;
     TReAnsichtForm *FReAnsichtForm;
+    TSichernForm *FSichernForm;
     std::unique_ptr<TMeldungsFenster> FMeldungsFenster;
+    QPointer<TTextfenster> FHistoryFenster;
     TMeldungsZiel *FVorherigesMeldungsZiel = nullptr;
 
     // The headings and context menus, and every action by item name.

@@ -1,10 +1,12 @@
 #include "app/Kommandozeile.h"
 
+#include "app/Hilfe.h"
 #include "data/Daten.h"
 #include "data/Kalender.h"
 #include "data/KlasseJson.h"
 #include "data/Klassendatei.h"
 #include "data/Programm.h"
+#include "util/Ordner.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -12,6 +14,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QStringList>
 
@@ -97,13 +100,16 @@ QByteArray HilfeText() {
                "  stundolog --pruefen DATEI                     liest die Klassendatei und berichtet Klasse, "
                "Fächer\n"
                "      und Wochen; Auffälligkeiten stehen in Zeilen mit \"Hinweis:\".\n"
+               "  stundolog --ressourcen                        nennt, wo das Programm den Wochenton NeueZeile.wav\n"
+               "      und die Programm-Änderungen History.txt findet (neben dem Programm oder in\n"
+               "      <Präfix>/share/stundolog/); Rückgabewert 1, wenn eine der Dateien fehlt.\n"
                "  stundolog --help, -h, -?                      zeigt diese Hilfe\n"
                "  stundolog --version, -v                       zeigt die Version\n"
                "\n"
                "Rückgabewerte:\n"
                "  0   erledigt\n"
                "  1   Datei nicht lesbar oder beschädigt, ungültiges JSON, ein Text, den eine Klassendatei\n"
-               "      nicht aufnehmen kann, oder ein Schreibfehler\n"
+               "      nicht aufnehmen kann, ein Schreibfehler oder eine fehlende mitgelieferte Datei (--ressourcen)\n"
                "  2   unbekanntes Dateiformat\n"
                "  3   die Klasse hat kein solches Fach (--text)\n"
                "  64  falscher Aufruf: unbekannte Option, fehlende oder überzählige Angabe\n"
@@ -232,6 +238,24 @@ QStringList Hinweise(const TDaten &ADaten) {
     return Liste;
 }
 
+// Where the program finds the files it ships with: the week sound as the main window plays it, the change list
+// as the help menu opens it.
+int Ressourcen() {
+    const QString Ordner = ProgrammOrdner();
+    const QString Wav = RessourcePfad(QStringLiteral("NeueZeile.wav"));
+    const QString Liste = Hilfe::ChangeListPfad(Ordner);
+    const auto Zeile = [](const QString &AName, const QString &APfad) {
+        return QStringLiteral("%1: %2\n")
+            .arg(AName, QFileInfo(APfad).isFile() ? Anzeige(APfad) : QStringLiteral("nicht gefunden"));
+    };
+    const QString Text = QStringLiteral("Programmordner: %1\n").arg(Anzeige(Ordner)) +
+                         Zeile(QStringLiteral("NeueZeile.wav"), Wav) + Zeile(Hilfe::ChangeListName, Liste);
+    const int Status = Ausgabe(Text.toUtf8());
+    if (Status != Rueckgabe::Ok)
+        return Status;
+    return QFileInfo(Wav).isFile() && !Liste.isEmpty() ? Rueckgabe::Ok : Rueckgabe::Fehler;
+}
+
 int Pruefen(const QString &APfad) {
     TDaten Daten;
     int Status = Rueckgabe::Ok;
@@ -313,9 +337,10 @@ int KommandozeileAusfuehren(int argc, char **argv) {
     const QCommandLineOption Text(QStringLiteral("text"));
     const QCommandLineOption OhneDatum(QStringLiteral("ohne-datum"));
     const QCommandLineOption PruefOption(QStringLiteral("pruefen"));
+    const QCommandLineOption RessourcenOption(QStringLiteral("ressourcen"));
     const QCommandLineOption Hilfe(QStringList{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")});
     const QCommandLineOption Version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    Parser.addOptions({Json, AusJson, Text, OhneDatum, PruefOption, Hilfe, Version});
+    Parser.addOptions({Json, AusJson, Text, OhneDatum, PruefOption, RessourcenOption, Hilfe, Version});
 
     const QStringList Argumente = QCoreApplication::arguments();
     if (!Parser.parse(Argumente))
@@ -326,13 +351,13 @@ int KommandozeileAusfuehren(int argc, char **argv) {
         return Ausgabe((Programm::Titel + QLatin1Char('\n')).toUtf8());
 
     const QStringList Rest = Parser.positionalArguments();
-    const int Aktionen =
-        int{Parser.isSet(Json)} + int{Parser.isSet(AusJson)} + int{Parser.isSet(Text)} + int{Parser.isSet(PruefOption)};
+    const int Aktionen = int{Parser.isSet(Json)} + int{Parser.isSet(AusJson)} + int{Parser.isSet(Text)} +
+                         int{Parser.isSet(PruefOption)} + int{Parser.isSet(RessourcenOption)};
     if (Aktionen == 0)
-        return Aufruffehler(QStringLiteral("Keine Aktion angegeben: --json, --aus-json, --text oder --pruefen."));
+        return Aufruffehler(QStringLiteral("Keine Aktion angegeben: --json, --aus-json, --text, --pruefen oder --ressourcen."));
     if (Aktionen > 1)
         return Aufruffehler(
-            QStringLiteral("Nur eine der Aktionen --json, --aus-json, --text und --pruefen ist möglich."));
+            QStringLiteral("Nur eine der Aktionen --json, --aus-json, --text, --pruefen und --ressourcen ist möglich."));
     if (Parser.isSet(OhneDatum) && !Parser.isSet(Text))
         return Aufruffehler(QStringLiteral("Die Option --ohne-datum gilt nur mit --text."));
 
@@ -351,6 +376,11 @@ int KommandozeileAusfuehren(int argc, char **argv) {
             return Aufruffehler(QStringLiteral(
                 "--text erwartet eine Datei und höchstens ein Fach: stundolog --text [--ohne-datum] DATEI [FACH]"));
         return TextAusgeben(Rest.first(), Rest.mid(1), Parser.isSet(OhneDatum));
+    }
+    if (Parser.isSet(RessourcenOption)) {
+        if (!Rest.isEmpty())
+            return Aufruffehler(QStringLiteral("--ressourcen erwartet keine Datei: stundolog --ressourcen"));
+        return Ressourcen();
     }
     if (Rest.size() != 1)
         return Aufruffehler(QStringLiteral("--pruefen erwartet genau eine Datei: stundolog --pruefen DATEI"));

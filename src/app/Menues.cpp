@@ -161,6 +161,9 @@ void TForm1::MenuesAnlegen() {
                                 MenuDateiDruckenMonat, MenuDateiDruckenAlle, MenuDateiDruckenFach})
         connect(Uebersicht, &QAction::triggered, this,
                 [this, Uebersicht](bool) { MenuDateiDruckenWocheClick(Uebersicht->data().toInt()); });
+    for (QAction *Sicherung : {MenuDatenSichern, MenuDatenWiederherstellen})
+        connect(Sicherung, &QAction::triggered, this,
+                [this, Sicherung](bool) { MenuDatenMenusClick(Sicherung->data().toInt()); });
     connect(MenuAnsSchriftart, &QAction::triggered, this, &TForm1::MenuAnsSchriftartClick);
     connect(MenuAnsHintergrund, &QAction::triggered, this, &TForm1::MenuAnsHintergrundClick);
     for (QAction *Option : {MenuEinstOeffnen, MenuEinstSounds, MenuEinstWochendatum, MenuEinstSik}) {
@@ -176,6 +179,14 @@ void TForm1::MenuesAnlegen() {
             Ordner->setChecked(!Ordner->isChecked());
             MenuEinstOrdnerClick(Ordner->data().toInt());
         });
+    // The help heading has rules of its own: what lies beside the program decides.
+    connect(MenuHilfe, &QMenu::aboutToShow, this, &TForm1::MenuHilfeClick);
+    connect(MenuHilfeInfo, &QAction::triggered, this, &TForm1::MenuHilfeInfoClick);
+    connect(MenuHilfeHomepage, &QAction::triggered, this, &TForm1::MenuHilfeHomepageClick);
+    connect(MenuHilfeUpdate, &QAction::triggered, this, &TForm1::MenuHilfeUpdateClick);
+    connect(MenuHilfeHistory, &QAction::triggered, this, &TForm1::MenuHilfeHistoryClick);
+    connect(MenuHilfeMail, &QAction::triggered, this, &TForm1::MenuHilfeMailClick);
+    connect(MenuHilfeSpenden, &QAction::triggered, this, &TForm1::MenuHilfeSpendenClick);
 
     for (QMenu *Menue : {MenuDatei, MenuDateiDrucken, MenuSprung, MenuAkt, MenuDaten, MenuAns, MenuEinst, MenuHilfe}) {
         QMenu *Kopfmenue = Menue == MenuDateiDrucken ? MenuDatei : Menue;
