@@ -28,6 +28,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -79,15 +80,23 @@ TForm1::~TForm1() {
     if (!Ordner.isEmpty())
         OrdnerEntfernenWennLeer(Ordner);
     SetzeMeldungsZiel(FVorherigesMeldungsZiel);
+    // Whatever outlives the window shows in the program's own font again.
+    if (QApplication::font() != FAnwendungsschrift)
+        QApplication::setFont(FAnwendungsschrift);
 }
 
 void TForm1::FormCreate() {
     IsClosing = false;
     setObjectName(QStringLiteral("Form1"));
+    FAnwendungsschrift = QApplication::font();
 
     // The fields, their labels, the buttons and the status bar; positions come from SchalterEinrichten.
     auto *Flaeche = new QWidget(this);
     setCentralWidget(Flaeche);
+    // The window always has the size of the work area (ArbeitsbereichAnpassen); its layout only shares that out
+    // between menu bar, central area and status bar. A minimum size of the layout's own would undo the fixed size
+    // when the layout runs while the window is being fixed.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
     Label1 = new QLabel(Flaeche);
     Label2 = new QLabel(Flaeche);
     Label3 = new QLabel(Flaeche);
@@ -136,6 +145,9 @@ void TForm1::FormCreate() {
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     StatusPanel0->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     StatusPanel1->setAlignment(Qt::AlignCenter);
+    // A text wider than its panel goes on in further lines, broken between words; the status bar grows for them.
+    StatusPanel0->setWordWrap(true);
+    StatusPanel1->setWordWrap(true);
     // No accessible names of their own: a screen reader reads the panels by their texts.
 
     FKlang = new TKlang(this);
@@ -280,6 +292,7 @@ void TForm1::SetReText(const QString &AValue) {
 
 void TForm1::SetStatusText(const QString &AValue) {
     StatusPanel1->setText(AValue);
+    StatuszeileAnpassen();
     // Heard by a screen reader even while the focus stays in a field.
     QAccessibleEvent Ereignis(StatusPanel1, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&Ereignis);
@@ -287,6 +300,7 @@ void TForm1::SetStatusText(const QString &AValue) {
 
 void TForm1::SetStatusEintrag() {
     StatusPanel0->setText(QStringLiteral("Eintrag: %1/%2").arg(MitPunkten(FEintragNr), MitPunkten(EintragCount())));
+    StatuszeileAnpassen();
 }
 
 void TForm1::SetStatusStandardText() {

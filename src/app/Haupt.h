@@ -222,6 +222,12 @@ private:
     void Edit1KeyDown(QLineEdit *AFeld, QKeyEvent *AEvent, bool &AVerbraucht);
     void TextGeaendert(int APosition, int AEntfernt, int AEingefuegt);
     void ArbeitsbereichAnpassen();
+    // The application font (menus, tooltips, message boxes, the system's dialogs) in the user font's face and size.
+    void AnwendungsschriftSetzen();
+    // After a new status text: places the panels, or lays the window out again when the text needs another number
+    // of lines.
+    void StatuszeileAnpassen();
+    bool StatusPanelsPlatziertOk();
     void FokusAnsagen(QWidget *AFeld);
 
     TOrte FOrte;
@@ -234,7 +240,8 @@ private:
     bool FTextWirdGeaendert = false;
     int FPiepser = 0;
     TSchrift FSchrift;
-    QSize FRahmen; // the window manager's frame around the window, as last seen
+    QFont FAnwendungsschrift;        // the application font as the window found it; it gets it back when it goes
+    QSize FRahmen;                   // the window manager's frame around the window, as last seen
     quint32 FFontColor = 0xFF000008; // the font colour as stored: 0x00BBGGRR, or a system colour
     int FFontCharSet = 0;
     QColor FHintergrund;

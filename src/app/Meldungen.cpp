@@ -1,15 +1,11 @@
 #include "app/Meldungen.h"
 
-#include "data/Programm.h"
+#include "dialogs/Meldungsfenster.h"
 
 namespace {
 QMessageBox::StandardButton Zeigen(QWidget *AEltern, QMessageBox::Icon AIcon, const QString &AText,
                                    QMessageBox::StandardButtons AKnoepfe, QMessageBox::StandardButton AVorgabe) {
-    QMessageBox Box(AIcon, Programm::Titel, AText, AKnoepfe, AEltern);
-    Box.setDefaultButton(AVorgabe);
-    // Screen readers read the text of the box; make sure it carries it as its description too.
-    Box.setAccessibleDescription(AText);
-    return static_cast<QMessageBox::StandardButton>(Box.exec());
+    return MeldungZeigen(AEltern, AIcon, AText, AKnoepfe, AVorgabe);
 }
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "backup/Sichern.h"
 
 #include "backup/Kopieren.h"
-#include "data/Programm.h"
+#include "dialogs/Meldungsfenster.h"
 #include "util/Ordner.h"
 
 #include <QAction>
@@ -88,7 +88,7 @@ void TSichernForm::SchriftartZuweisen(const TSchrift &ASchrift, const QColor &AH
 }
 
 void TSichernForm::SchalterEinrichten() {
-    const int ClientBreite = Layout::BildschirmhoherDialog(this, {Button1, Button2, Button3}, Layout::KnopfBreite);
+    const int ClientBreite = Layout::BildschirmhoherDialog(this, {Button1, Button2, Button3}, Layout::AbstandEinfach);
     const int Hoehe = (Button1->y() - Layout::Rand - 2 * Layout::Rand) / 2;
     const int Breite = ClientBreite - 2 * Layout::Rand;
     ListBox1->setGeometry(Layout::Rand, Layout::Rand, Breite, Hoehe);
@@ -271,8 +271,5 @@ void TSichernForm::reject() {
 }
 
 void TSichernForm::Meldung(QMessageBox::Icon AIcon, const QString &AText) {
-    QMessageBox Box(AIcon, Programm::Titel, AText, QMessageBox::Ok, this);
-    Box.setDefaultButton(QMessageBox::Ok);
-    Box.setAccessibleDescription(AText);
-    Box.exec();
+    MeldungZeigen(this, AIcon, AText, QMessageBox::Ok, QMessageBox::Ok);
 }

@@ -39,10 +39,10 @@ void TBezeichnungForm::SchriftartZuweisen(const TSchrift &ASchrift, const QColor
 }
 
 void TBezeichnungForm::SchalterEinrichten() {
-    constexpr int Abstand = 125 + 125 / 2;
     const QList<QPushButton *> Knoepfe{Button1, Button2};
-    Layout::KnoepfeEinrichten(Knoepfe);
-    const int ClientBreite = Layout::KnopfReihe(Knoepfe, Abstand);
+    const int KnopfBreite = Layout::KnoepfeEinrichten(Knoepfe);
+    const int ClientBreite =
+        Layout::KnopfReihe(Knoepfe, Layout::AbstandAnderthalb(KnopfBreite), Layout::Platz(this).width());
     const int FeldLinks = Layout::FeldLinks({Label1});
     const int FeldUnten = Layout::EditZeile(Label1, Edit1, Layout::Rand, FeldLinks, ClientBreite);
     const int ClientHoehe = Layout::KnopfReiheDarunter(Knoepfe, FeldUnten);

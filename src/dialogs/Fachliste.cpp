@@ -98,7 +98,7 @@ void TFachlisteForm::SchriftartZuweisen(const TSchrift &ASchrift, const QColor &
 }
 
 void TFachlisteForm::SchalterEinrichten() {
-    const int ClientBreite = Layout::BildschirmhoherDialog(this, {Button1, Button2}, 125);
+    const int ClientBreite = Layout::BildschirmhoherDialog(this, {Button1, Button2}, Layout::AbstandEinfach);
     // The two lists share the room above the buttons.
     const int Breite = ClientBreite - 2 * Layout::Rand;
     const int Hoehe = (Button1->y() - Layout::Rand - 2 * Layout::Rand) / 2;

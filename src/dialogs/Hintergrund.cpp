@@ -3,6 +3,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 // The colours are noted as 0x00BBGGRR: blue in the high byte, red in the low byte.
 QColor AusBgr(quint32 AWert) {
@@ -63,14 +65,17 @@ void THintergrundForm::SchriftartZuweisen(const TSchrift &ASchrift, const QColor
 void THintergrundForm::SchalterEinrichten() {
     const QList<QPushButton *> Knoepfe{Button1, Button2};
     Layout::KnoepfeEinrichten(Knoepfe, FBtnWidth);
-    Layout::BildschirmGross(this);
-    const int ClientBreite = Layout::KnopfReihe(Knoepfe, FRand);
+    const QSize Platz = Layout::Platz(this);
+    const int ClientBreite = Layout::KnopfReihe(Knoepfe, FRand, Platz.width());
 
-    // Room for 20 lines, so all 19 colours show without scrolling; each entry is one text line high.
+    // Room for 20 lines, so all 19 colours show without scrolling; each entry is one text line high. In a font
+    // so large that this is higher than the screen, the list scrolls.
     const int Zeile = SchriftHoehe(ListBox1->font(), TSteuerArt::Sonstige);
     for (int Nr = 0; Nr < ListBox1->count(); ++Nr)
         ListBox1->item(Nr)->setSizeHint(QSize(0, Zeile));
-    ListBox1->setGeometry(FRand, FRand, ClientBreite - 2 * FRand, 20 * Zeile);
+    const int Darunter = FRand + Button1->height() + FRand;
+    ListBox1->setGeometry(FRand, FRand, ClientBreite - 2 * FRand,
+                          std::min(20 * Zeile, Platz.height() - FRand - Darunter));
 
     const int ClientHoehe = Layout::KnopfReiheDarunter(Knoepfe, ListBox1->y() + ListBox1->height(), FRand);
     Layout::ClientGroesse(this, ClientBreite, ClientHoehe);

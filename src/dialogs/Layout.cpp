@@ -11,13 +11,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTextEdit>
-
-#include <algorithm>
+#include <QWindow>
 
 // One line of text is the font's line spacing (ascent + descent + leading, in whole pixels), and every window
 // measures it so. An auto-sized label showing "M" would leave out the leading and round ascent and descent
@@ -117,8 +118,11 @@ double Kontrastverhaeltnis(const QColor &A, const QColor &B) {
 
 void FensterEinrichten(QWidget *AFenster) {
     const QRect Schirm = Layout::Bildschirm();
-    const int Oben = std::max(0, (Schirm.height() - AFenster->height()) / 2 - 1);
-    const int Links = std::max(0, (Schirm.width() - AFenster->width()) / 2 - 1);
+    const QMargins Rahmen = Layout::Rahmen(AFenster);
+    const int Hoehe = AFenster->height() + Rahmen.top() + Rahmen.bottom();
+    const int Breite = AFenster->width() + Rahmen.left() + Rahmen.right();
+    const int Oben = std::max(0, (Schirm.height() - Hoehe) / 2 - 1);
+    const int Links = std::max(0, (Schirm.width() - Breite) / 2 - 1);
     AFenster->move(Schirm.left() + Links, Schirm.top() + Oben);
 }
 
@@ -144,6 +148,24 @@ QRect Bildschirm() {
     return Schirm ? Schirm->geometry() : QRect();
 }
 
+QMargins Rahmen(const QWidget *AFenster) {
+    // A window's frame is known once the window manager has framed it; until then the main window's frame,
+    // which the same window manager drew, is the best guess.
+    const auto Von = [](const QWidget *AWidget) {
+        const QWindow *Fenster = AWidget ? AWidget->windowHandle() : nullptr;
+        return Fenster && AWidget->isVisible() ? Fenster->frameMargins() : QMargins();
+    };
+    QMargins Ergebnis = Von(AFenster);
+    if (Ergebnis.isNull() && AFenster && AFenster->parentWidget())
+        Ergebnis = Von(AFenster->parentWidget()->window());
+    return Ergebnis;
+}
+
+QSize Platz(const QWidget *AFenster) {
+    const QMargins Fensterrahmen = Rahmen(AFenster);
+    return Bildschirm().size().shrunkBy(Fensterrahmen);
+}
+
 void ClientGroesse(QWidget *AFenster, int ABreite, int AHoehe) {
     AFenster->setFixedSize(ABreite, AHoehe);
 }
@@ -153,18 +175,73 @@ void BildschirmGross(QWidget *AFenster) {
     ClientGroesse(AFenster, Schirm.width(), Schirm.height());
 }
 
-void KnoepfeEinrichten(const QList<QPushButton *> &AKnoepfe, int ABreite) {
+int KnoepfeEinrichten(const QList<QPushButton *> &AKnoepfe, int ABreite) {
+    // The style's own measure of a caption: text, padding and frame. In normal sizes it stays well below the
+    // designed width.
+    int Breite = ABreite;
+    for (const QPushButton *Knopf : AKnoepfe)
+        Breite = std::max(Breite, Knopf->sizeHint().width());
     for (QPushButton *Knopf : AKnoepfe)
-        Knopf->resize(ABreite, SchriftHoehe(Knopf->font(), TSteuerArt::Button));
+        Knopf->resize(Breite, SchriftHoehe(Knopf->font(), TSteuerArt::Button));
+    return Breite;
 }
 
-int KnopfReihe(const QList<QPushButton *> &AKnoepfe, int AAbstand) {
+int KnopfReihe(const QList<QPushButton *> &AKnoepfe, int AAbstand, int AHoechstens) {
+    int Knoepfe = 0;
+    for (const QPushButton *Knopf : AKnoepfe)
+        Knoepfe += Knopf->width();
+    const int Luecken = static_cast<int>(AKnoepfe.size()) + 1;
+    const bool EngerS = Knoepfe + Luecken * AAbstand > AHoechstens;
+    if (EngerS)
+        AAbstand = std::max(static_cast<int>(Rand), (AHoechstens - Knoepfe) / Luecken);
     int Links = AAbstand;
     for (QPushButton *Knopf : AKnoepfe) {
         Knopf->move(Links, Knopf->y());
         Links += Knopf->width() + AAbstand;
     }
-    return Links;
+    // A narrowed row takes the whole width; what the gaps' rounding leaves goes to the right margin.
+    return EngerS ? std::max(Links, AHoechstens) : Links;
+}
+
+void KnopfReiheVerteilen(const QList<QPushButton *> &AKnoepfe, int AClientBreite) {
+    int Knoepfe = 0;
+    for (const QPushButton *Knopf : AKnoepfe)
+        Knoepfe += Knopf->width();
+    const int Abstand = std::max(0, (AClientBreite - Knoepfe) / (static_cast<int>(AKnoepfe.size()) + 1));
+    int Links = Abstand;
+    for (QPushButton *Knopf : AKnoepfe) {
+        Knopf->move(Links, Knopf->y());
+        Links += Knopf->width() + Abstand;
+    }
+}
+
+namespace {
+// How many of the (equally wide) buttons fit in one row of AClientBreite with gaps of at least Rand.
+qsizetype ProKnopfzeile(const QList<QPushButton *> &AKnoepfe, int AClientBreite) {
+    if (AKnoepfe.isEmpty())
+        return 1;
+    const int Breite = AKnoepfe.first()->width();
+    return std::clamp<qsizetype>((AClientBreite - Rand) / (Breite + Rand), 1, AKnoepfe.size());
+}
+} // namespace
+
+void KnopfzeilenVerteilen(const QList<QPushButton *> &AKnoepfe, int AClientBreite, int AOben) {
+    const qsizetype ProZeile = ProKnopfzeile(AKnoepfe, AClientBreite);
+    for (qsizetype Erster = 0; Erster < AKnoepfe.size(); Erster += ProZeile) {
+        const QList<QPushButton *> Zeile = AKnoepfe.mid(Erster, ProZeile);
+        for (QPushButton *Knopf : Zeile)
+            Knopf->move(Knopf->x(), AOben);
+        KnopfReiheVerteilen(Zeile, AClientBreite);
+        AOben += AKnoepfe.first()->height() + Rand;
+    }
+}
+
+int KnopfzeilenHoehe(const QList<QPushButton *> &AKnoepfe, int AClientBreite) {
+    if (AKnoepfe.isEmpty())
+        return 0;
+    const qsizetype ProZeile = ProKnopfzeile(AKnoepfe, AClientBreite);
+    const int Zeilen = static_cast<int>((AKnoepfe.size() + ProZeile - 1) / ProZeile);
+    return Zeilen * AKnoepfe.first()->height() + (Zeilen - 1) * Rand;
 }
 
 void KnopfReiheUnten(const QList<QPushButton *> &AKnoepfe, int AClientHoehe) {
@@ -212,13 +289,35 @@ int ListenZeile(QLabel *ALabel, QWidget *AListe, int ATop, int AHoehe, int AFeld
         ALabel->move(Rand, ATop);
     return ATop + AHoehe;
 }
-int BildschirmhoherDialog(QWidget *AFenster, const QList<QPushButton *> &AKnoepfe, int AAbstand) {
-    KnoepfeEinrichten(AKnoepfe);
-    BildschirmGross(AFenster);
-    const int ClientBreite = KnopfReihe(AKnoepfe, AAbstand);
-    const int ClientHoehe = Bildschirm().height();
-    ClientGroesse(AFenster, ClientBreite, ClientHoehe);
-    KnopfReiheUnten(AKnoepfe, ClientHoehe);
+int BildschirmhoherDialog(QWidget *AFenster, const QList<QPushButton *> &AKnoepfe, int (*AAbstand)(int)) {
+    const int Breite = KnoepfeEinrichten(AKnoepfe);
+    // As high as the screen, less the frame, so that the buttons at the bottom stay on it.
+    const QSize Raum = Platz(AFenster);
+    const int ClientBreite = KnopfReihe(AKnoepfe, AAbstand(Breite), Raum.width());
+    if (ClientBreite > Raum.width()) {
+        // Not even narrow gaps bring the buttons side by side onto the screen: they stand in rows.
+        ClientGroesse(AFenster, Raum.width(), Raum.height());
+        KnopfzeilenVerteilen(AKnoepfe, Raum.width(), Raum.height() - Rand - KnopfzeilenHoehe(AKnoepfe, Raum.width()));
+        return Raum.width();
+    }
+    ClientGroesse(AFenster, ClientBreite, Raum.height());
+    KnopfReiheUnten(AKnoepfe, Raum.height());
     return ClientBreite;
+}
+
+int ListenBreite(const QListWidget *AListe) {
+    int Breiteste = 0;
+    for (int Nr = 0; Nr < AListe->count(); ++Nr)
+        Breiteste = std::max(Breiteste, AListe->sizeHintForIndex(AListe->model()->index(Nr, 0)).width());
+    return Breiteste + 2 * AListe->frameWidth() + AListe->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
+int Verbreitern(QWidget *AFenster, int ANoetig, const QList<QPushButton *> &AKnoepfe, int AClientBreite) {
+    const int Breite = std::min(ANoetig, Platz(AFenster).width());
+    if (Breite <= AClientBreite)
+        return AClientBreite;
+    ClientGroesse(AFenster, Breite, AFenster->height());
+    KnopfReiheVerteilen(AKnoepfe, Breite);
+    return Breite;
 }
 } // namespace Layout

@@ -55,4 +55,6 @@ void NamensfeldEinrichten(QLineEdit *AFeld) {
     });
 }
 
-QString NamensfeldHinweis(const QLineEdit *AFeld) { return AFeld->accessibleDescription(); }
+QString NamensfeldHinweis(const QLineEdit *AFeld) {
+    return AFeld->accessibleDescription();
+}

@@ -4,7 +4,7 @@
 #include "data/Kalender.h"
 #include "data/Klassendatei.h"
 #include "data/Namen.h"
-#include "data/Programm.h"
+#include "dialogs/Meldungsfenster.h"
 #include "dialogs/Namensfeld.h"
 #include "util/Dateiname.h"
 
@@ -94,9 +94,13 @@ void TNeuForm::SchriftartZuweisen(const TSchrift &ASchrift, const QColor &AHinte
 }
 
 void TNeuForm::SchalterEinrichten() {
-    const int ClientBreite = Layout::BildschirmhoherDialog(this, {Button1, Button2}, Layout::KnopfBreite + Layout::KnopfBreite / 2);
+    const QList<QPushButton *> Knoepfe{Button1, Button2};
+    int ClientBreite = Layout::BildschirmhoherDialog(this, Knoepfe, Layout::AbstandAnderthalb);
 
     const int Links = Layout::FeldLinks({Label1E, Label2E, Label1L, Label2L});
+    // In a large font the week texts are wider than the row of buttons: the dialog widens to show them whole.
+    ClientBreite =
+        Layout::Verbreitern(this, Links + Layout::ListenBreite(ListBox2) + Layout::Rand, Knoepfe, ClientBreite);
     int Unten = Layout::EditZeile(Label1E, Edit1, Layout::Rand, Links, ClientBreite);
     Unten = Layout::EditZeile(Label2E, Edit2, Unten + Layout::Rand, Links, ClientBreite);
     const int JahreOben = Unten + Layout::Rand;
@@ -339,9 +343,6 @@ void TNeuForm::VorherigeKlasseZurueck() {
 
 QMessageBox::StandardButton TNeuForm::Frage(QMessageBox::Icon AIcon, const QString &AText,
                                             QMessageBox::StandardButtons AKnoepfe) {
-    QMessageBox Box(AIcon, Programm::Titel, AText, AKnoepfe, this);
-    Box.setDefaultButton(AKnoepfe.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
-    // Screen readers read the text of the box; make sure it carries it as its description too.
-    Box.setAccessibleDescription(AText);
-    return static_cast<QMessageBox::StandardButton>(Box.exec());
+    return MeldungZeigen(this, AIcon, AText, AKnoepfe,
+                         AKnoepfe.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
 }

@@ -1,6 +1,6 @@
 #include "dialogs/ReAnsicht.h"
 
-#include "data/Programm.h"
+#include "dialogs/Meldungsfenster.h"
 #include "util/Textkodierung.h"
 
 #include <QAction>
@@ -37,10 +37,8 @@ const QChar Seitenvorschub(u'\f');
 // The program's message boxes: its title as caption, the text also as description for screen readers.
 QMessageBox::StandardButton Meldung(QWidget *AEltern, QMessageBox::Icon AIcon, const QString &AText,
                                     QMessageBox::StandardButtons AKnoepfe = QMessageBox::Ok) {
-    QMessageBox Box(AIcon, Programm::Titel, AText, AKnoepfe, AEltern);
-    Box.setDefaultButton(AKnoepfe.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
-    Box.setAccessibleDescription(AText);
-    return static_cast<QMessageBox::StandardButton>(Box.exec());
+    return MeldungZeigen(AEltern, AIcon, AText, AKnoepfe,
+                         AKnoepfe.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
 }
 
 // Printable means: some character beyond the blank and the control characters.
@@ -290,19 +288,18 @@ void TReAnsichtForm::SchriftartZuweisen(const TSchrift &ASchrift, const QColor &
 void TReAnsichtForm::SchalterEinrichten() {
     const QList<QPushButton *> Knoepfe{Button1, Button2, Button3};
     Layout::KnoepfeEinrichten(Knoepfe);
-    Layout::BildschirmGross(this);
-    const int ClientBreite = width();
+    // As wide as the screen; the text fifteen button heights high, less what a very large font would push past
+    // the screen's bottom edge.
+    const QSize Platz = Layout::Platz(this);
+    const int ClientBreite = Platz.width();
     const int KnopfHoehe = Button1->height();
-    RichEdit1->setGeometry(Layout::Rand, Layout::Rand, ClientBreite - 2 * Layout::Rand, 15 * KnopfHoehe);
+    const int Knopfzeilen = Layout::KnopfzeilenHoehe(Knoepfe, ClientBreite);
+    RichEdit1->setGeometry(Layout::Rand, Layout::Rand, ClientBreite - 2 * Layout::Rand,
+                           std::min(15 * KnopfHoehe, Platz.height() - 3 * Layout::Rand - Knopfzeilen));
     const int KnopfOben = RichEdit1->y() + RichEdit1->height() + Layout::Rand;
-    Layout::ClientGroesse(this, ClientBreite, KnopfOben + KnopfHoehe + Layout::Rand);
+    Layout::ClientGroesse(this, ClientBreite, KnopfOben + Knopfzeilen + Layout::Rand);
     // The buttons spread over the whole width: margins and gaps are all the same.
-    const int Links1 = (ClientBreite - 3 * Button1->width()) / 4;
-    const int Links2 = 2 * Links1 + Button1->width();
-    const int Links3 = Links1 + Links2 + Button2->width();
-    Button1->move(Links1, KnopfOben);
-    Button2->move(Links2, KnopfOben);
-    Button3->move(Links3, KnopfOben);
+    Layout::KnopfzeilenVerteilen(Knoepfe, ClientBreite, KnopfOben);
     FensterEinrichten();
 }
 

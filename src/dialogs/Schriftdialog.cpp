@@ -1,5 +1,8 @@
 #include "dialogs/Schriftdialog.h"
 
+#include "dialogs/Layout.h"
+#include "dialogs/Meldungsfenster.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -260,6 +263,13 @@ void TSchriftDialog::FarbeGewaehlt() {
 
 void TSchriftDialog::showEvent(QShowEvent *AEvent) {
     QDialog::showEvent(AEvent);
+    // The dialog shows in the user font. Where that is large, the lists get all the room the screen has; where
+    // even that is too small, the dialog's font steps down until it fits.
+    const QSize Platz = Layout::Platz(this);
+    const QSize Wunsch = sizeHint();
+    if (Wunsch.width() > Platz.width() / 2 || Wunsch.height() > Platz.height() / 2)
+        resize(Platz);
+    AufBildschirmVerkleinern(this);
     if (FFamilienListe)
         FFamilienListe->setFocus(Qt::OtherFocusReason);
     else

@@ -3,7 +3,7 @@
 #include "data/Daten.h"
 #include "data/Kalender.h"
 #include "data/Namen.h"
-#include "data/Programm.h"
+#include "dialogs/Meldungsfenster.h"
 #include "dialogs/Namensfeld.h"
 
 #include <QCheckBox>
@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
 #include <initializer_list>
 
 QList<TTreffer> SucheTreffer(const TDaten &ADaten, const QString &ASuchStr, bool GenauS) {
@@ -102,18 +103,31 @@ void TSuchenForm::SchriftartZuweisen(const TSchrift &ASchrift, const QColor &AHi
 
 void TSuchenForm::SchalterEinrichten() {
     const QList<QPushButton *> Knoepfe{Button1, Button2, Button3};
-    Layout::KnoepfeEinrichten(Knoepfe);
-    Layout::BildschirmGross(this);
-    const int ClientBreite = Layout::KnopfReihe(Knoepfe, Layout::KnopfBreite + Layout::KnopfBreite / 3);
+    const int KnopfBreite = Layout::KnoepfeEinrichten(Knoepfe);
+    const QSize Platz = Layout::Platz(this);
+    int ClientBreite = Layout::KnopfReihe(Knoepfe, Layout::AbstandEinDrittel(KnopfBreite), Platz.width());
+    // Where not even narrow gaps bring the three buttons side by side onto the screen, they stand in rows.
+    const bool KnopfzeilenS = ClientBreite > Platz.width();
+    if (KnopfzeilenS)
+        ClientBreite = Platz.width();
 
     const int EditUnten = Layout::EditZeile(Label1, Edit1, Layout::Rand, Layout::FeldLinks({Label1}), ClientBreite);
     CheckBox1->setGeometry(Layout::Rand, EditUnten + Layout::Rand, ClientBreite - 2 * Layout::Rand,
                            SchriftHoehe(CheckBox1->font(), TSteuerArt::CheckBox));
-    // The hit list is centred, indented by one button height, and ten button heights high.
+    // The hit list is centred, indented by one button height, and ten button heights high; in a font so large
+    // that the dialog would be higher than the screen, it gives up the difference.
     const int Einzug = Button1->height();
-    ListBox1->setGeometry(Einzug, CheckBox1->y() + CheckBox1->height() + Layout::Rand, ClientBreite - 2 * Einzug,
-                          10 * Button1->height());
-    const int ClientHoehe = Layout::KnopfReiheDarunter(Knoepfe, ListBox1->y() + ListBox1->height());
+    const int ListeOben = CheckBox1->y() + CheckBox1->height() + Layout::Rand;
+    const int Knopfzeilen = Layout::KnopfzeilenHoehe(Knoepfe, KnopfzeilenS ? ClientBreite : 1 << 20);
+    ListBox1->setGeometry(
+        Einzug, ListeOben, ClientBreite - 2 * Einzug,
+        std::min(10 * Button1->height(), Platz.height() - ListeOben - 2 * Layout::Rand - Knopfzeilen));
+    const int ListeUnten = ListBox1->y() + ListBox1->height();
+    int ClientHoehe = ListeUnten + Layout::Rand + Knopfzeilen + Layout::Rand;
+    if (KnopfzeilenS)
+        Layout::KnopfzeilenVerteilen(Knoepfe, ClientBreite, ListeUnten + Layout::Rand);
+    else
+        ClientHoehe = Layout::KnopfReiheDarunter(Knoepfe, ListeUnten);
     Layout::ClientGroesse(this, ClientBreite, ClientHoehe);
     FensterEinrichten();
 }
@@ -142,9 +156,7 @@ void TSuchenForm::Button1Click() {
     }
     SuchtextWaehlen();
     const QString Text = QStringLiteral("Der Suchtext \"%1\" wurde nicht gefunden!").arg(SuchStr);
-    QMessageBox Box(QMessageBox::Information, Programm::Titel, Text, QMessageBox::Ok, this);
-    Box.setAccessibleDescription(Text);
-    Box.exec();
+    MeldungZeigen(this, QMessageBox::Information, Text, QMessageBox::Ok, QMessageBox::Ok);
     SuchtextWaehlen();
 }
 

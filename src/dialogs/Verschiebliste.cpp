@@ -76,10 +76,14 @@ void TVerschieblisteForm::SchriftartZuweisen(const TSchrift &ASchrift, const QCo
 }
 
 void TVerschieblisteForm::SchalterEinrichten() {
-    const int ClientBreite = Layout::BildschirmhoherDialog(this, {Button1, Button2}, Layout::KnopfBreite + Layout::KnopfBreite / 2);
+    const QList<QPushButton *> Knoepfe{Button1, Button2};
+    int ClientBreite = Layout::BildschirmhoherDialog(this, Knoepfe, Layout::AbstandAnderthalb);
 
     // Three lists of equal height share the room above the buttons; the years need only half the width.
     const int Links = Layout::FeldLinks({Label3, Label1, Label2});
+    // In a large font the week texts are wider than the row of buttons: the dialog widens to show them whole.
+    ClientBreite =
+        Layout::Verbreitern(this, Links + Layout::ListenBreite(ListBox2) + Layout::Rand, Knoepfe, ClientBreite);
     const int Hoehe = (Button1->y() - Layout::Rand - 3 * Layout::Rand) / 3;
     const int Unten3 = Layout::ListenZeile(Label3, ListBox3, Layout::Rand, Hoehe, Links, ClientBreite);
     ListBox1->setGeometry(Links, Unten3 + Layout::Rand, ListBox3->width() / 2, Hoehe);

@@ -4,6 +4,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 TWochenlisteForm::TWochenlisteForm(QWidget *AParent) : QDialog(AParent) {
     setObjectName(QStringLiteral("WochenlisteForm"));
     // Created in tab order: list, OK, Cancel.
@@ -33,12 +35,15 @@ void TWochenlisteForm::SchriftartZuweisen(const TSchrift &ASchrift, const QColor
 
 void TWochenlisteForm::SchalterEinrichten() {
     const QList<QPushButton *> Knoepfe{Button1, Button2};
-    Layout::KnoepfeEinrichten(Knoepfe);
-    Layout::BildschirmGross(this);
-    const int ClientBreite = Layout::KnopfReihe(Knoepfe, 125);
-    const int ClientHoehe = 15 * Button1->height();
+    const int KnopfBreite = Layout::KnoepfeEinrichten(Knoepfe);
+    const QSize Platz = Layout::Platz(this);
+    int ClientBreite = Layout::KnopfReihe(Knoepfe, Layout::AbstandEinfach(KnopfBreite), Platz.width());
+    // Fifteen button heights, but never higher than the screen.
+    const int ClientHoehe = std::min(15 * Button1->height(), Platz.height());
     Layout::ClientGroesse(this, ClientBreite, ClientHoehe);
     Layout::KnopfReiheUnten(Knoepfe, ClientHoehe);
+    // In a large font the week texts are wider than the row of buttons: the dialog widens to show them whole.
+    ClientBreite = Layout::Verbreitern(this, 2 * Layout::Rand + Layout::ListenBreite(ListBox1), Knoepfe, ClientBreite);
     ListBox1->setGeometry(Layout::Rand, Layout::Rand, ClientBreite - 2 * Layout::Rand, Button1->y() - 2 * Layout::Rand);
     FensterEinrichten();
 }

@@ -132,66 +132,31 @@ struct TBekannt {
     const char *Grund;
 };
 
-const char *const KnopfGrund =
-    "Die Knöpfe der Dialoge bleiben 125 Pixel breit, ab 20 Punkt wird ihre Beschriftung abgeschnitten";
-const char *const EintragGrund = "Die Wochenliste ist schmaler als ihre Wochentexte";
-const char *const HochGrund = "Der Dialog wird höher als der Bildschirm, seine Knöpfe unten liegen außerhalb";
-const char *const SchirmhochGrund =
-    "Der Dialog ist so breit wie seine Knopfreihe (mehr als 800 Pixel) bzw. sein Inneres so "
-    "hoch wie der Bildschirm, der Rahmen ragt hinaus";
+const char *const EintragGrund = "Auf 800 Pixeln ist der Bildschirm schmaler als die Wochentexte in dieser Größe; "
+                                 "die Liste rollt waagrecht";
+const char *const SchriftlistenGrund = "Die drei Listen des Schriftdialogs (Qt) stehen nebeneinander, lange Namen von "
+                                       "Schriftschnitten sind breiter als ihre Liste; sie rollt waagrecht";
 
 const QList<TBekannt> &Bekannte() {
     static const QList<TBekannt> Liste{
-        {"Hauptfenster", TArt::Text, 36, TSchirm::Gross, "Die Felder der Statuszeile sind schmaler als ihr Text"},
-        {"Hauptfenster", TArt::Text, 20, TSchirm::Standard, "Die Felder der Statuszeile sind schmaler als ihr Text"},
-        {"Hauptfenster", TArt::Ueberlappt, 36, TSchirm::Standard,
-         "Die beiden Knöpfe sind zusammen breiter als das Fenster und überlappen"},
-        {"Hauptfenster", TArt::Draussen, 36, TSchirm::Standard,
-         "Die beiden Knöpfe sind zusammen breiter als das Fenster, Button1 beginnt links außerhalb"},
-        {"Gehe-zu-Woche", TArt::Text, 20, TSchirm::Beide, KnopfGrund},
-        {"Lade-Klasse", TArt::Text, 20, TSchirm::Beide, KnopfGrund},
-        {"Hintergrundfarbe", TArt::Text, 20, TSchirm::Beide, KnopfGrund},
-        {"Neue-Woche", TArt::Text, 20, TSchirm::Beide, KnopfGrund},
-        {"Neues-Fach", TArt::Text, 20, TSchirm::Beide, KnopfGrund},
-        {"Neue-Klasse", TArt::Text, 20, TSchirm::Beide, KnopfGrund},
-        {"Wechsle-Klasse-Fach", TArt::Text, 20, TSchirm::Beide, KnopfGrund},
-        {"Fachbezeichnung", TArt::Text, 20, TSchirm::Beide, KnopfGrund},
-        {"Klassenbezeichnung", TArt::Text, 20, TSchirm::Beide, KnopfGrund},
-        {"Woche-verschieben", TArt::Text, 20, TSchirm::Beide, KnopfGrund},
-        {"Suchen", TArt::Text, 20, TSchirm::Beide, KnopfGrund},
-        {"Uebersicht", TArt::Text, 20, TSchirm::Beide, KnopfGrund},
-        {"Datensicherung", TArt::Text, 20, TSchirm::Beide, KnopfGrund},
-        {"Schriftart", TArt::Schrift, 8, TSchirm::Beide,
-         "Der Schriftdialog erscheint in der Schrift der Anwendung, nicht in der Benutzerschrift"},
-        {"Meldung-Programminfo", TArt::Schrift, 8, TSchirm::Beide,
-         "Meldungsfenster erscheinen in der Schrift der Anwendung, nicht in der Benutzerschrift"},
-        {"Frage-Woche-loeschen", TArt::Schrift, 8, TSchirm::Beide,
-         "Meldungsfenster erscheinen in der Schrift der Anwendung, nicht in der Benutzerschrift"},
-        {"Hauptfenster", TArt::Schrift, 8, TSchirm::Beide,
-         "Die Menüleiste erscheint in der Schrift der Anwendung, nicht in der Benutzerschrift"},
-        {"Gehe-zu-Woche", TArt::Eintrag, 48, TSchirm::Beide, EintragGrund},
-        {"Neue-Woche", TArt::Eintrag, 36, TSchirm::Beide, EintragGrund},
-        {"Neues-Fach", TArt::Eintrag, 36, TSchirm::Beide, EintragGrund},
-        {"Neue-Klasse", TArt::Eintrag, 36, TSchirm::Beide, EintragGrund},
-        {"Woche-verschieben", TArt::Eintrag, 36, TSchirm::Beide, EintragGrund},
-        {"Gehe-zu-Woche", TArt::Bildschirm, 48, TSchirm::Gross, HochGrund},
-        {"Lade-Klasse", TArt::Bildschirm, 48, TSchirm::Gross, HochGrund},
-        {"Hintergrundfarbe", TArt::Bildschirm, 36, TSchirm::Gross, HochGrund},
-        {"Suchen", TArt::Bildschirm, 48, TSchirm::Gross, HochGrund},
-        {"Uebersicht", TArt::Bildschirm, 36, TSchirm::Gross, HochGrund},
-        {"Gehe-zu-Woche", TArt::Bildschirm, 36, TSchirm::Standard, HochGrund},
-        {"Lade-Klasse", TArt::Bildschirm, 36, TSchirm::Standard, HochGrund},
-        {"Hintergrundfarbe", TArt::Bildschirm, 36, TSchirm::Standard, HochGrund},
-        {"Neue-Woche", TArt::Bildschirm, 8, TSchirm::Standard, SchirmhochGrund},
-        {"Neues-Fach", TArt::Bildschirm, 8, TSchirm::Standard, SchirmhochGrund},
-        {"Neue-Klasse", TArt::Bildschirm, 8, TSchirm::Standard, SchirmhochGrund},
-        {"Wechsle-Klasse-Fach", TArt::Bildschirm, 8, TSchirm::Standard, SchirmhochGrund},
-        {"Fachbezeichnung", TArt::Bildschirm, 8, TSchirm::Standard, SchirmhochGrund},
-        {"Klassenbezeichnung", TArt::Bildschirm, 8, TSchirm::Standard, SchirmhochGrund},
-        {"Woche-verschieben", TArt::Bildschirm, 8, TSchirm::Standard, SchirmhochGrund},
-        {"Suchen", TArt::Bildschirm, 8, TSchirm::Standard, SchirmhochGrund},
-        {"Uebersicht", TArt::Bildschirm, 8, TSchirm::Standard, SchirmhochGrund},
-        {"Datensicherung", TArt::Bildschirm, 8, TSchirm::Standard, SchirmhochGrund},
+        {"Hauptfenster", TArt::Text, 48, TSchirm::Standard,
+         "Bei 48 Punkt ist das Hauptfenster auf 800 Pixeln zu niedrig, dem Textfeld bleibt kein Platz"},
+        {"Hauptfenster", TArt::Ueberlappt, 48, TSchirm::Standard,
+         "Bei 48 Punkt ist das Hauptfenster auf 800 Pixeln zu niedrig, die Knöpfe überdecken die Felder"},
+        {"Hauptfenster", TArt::Draussen, 48, TSchirm::Standard,
+         "Bei 48 Punkt ist das Hauptfenster auf 800 Pixeln zu niedrig, die Felder reichen unter die Knöpfe hinaus"},
+        {"Gehe-zu-Woche", TArt::Eintrag, 48, TSchirm::Standard, EintragGrund},
+        {"Neue-Woche", TArt::Eintrag, 36, TSchirm::Standard, EintragGrund},
+        {"Neues-Fach", TArt::Eintrag, 36, TSchirm::Standard, EintragGrund},
+        {"Neue-Klasse", TArt::Eintrag, 36, TSchirm::Standard, EintragGrund},
+        {"Woche-verschieben", TArt::Eintrag, 36, TSchirm::Standard, EintragGrund},
+        {"Schriftart", TArt::Eintrag, 48, TSchirm::Gross, SchriftlistenGrund},
+        {"Schriftart", TArt::Eintrag, 20, TSchirm::Standard, SchriftlistenGrund},
+        {"Schriftart", TArt::Bildschirm, 48, TSchirm::Standard,
+         "Der Schriftdialog (Qt) wird bei 48 Punkt auch mit verkleinerter Schrift nicht schmaler als 833 Pixel"},
+        {"Suchen", TArt::Text, 48, TSchirm::Standard,
+         "Die Beschriftung des Kästchens \"Genaue Übereinstimmung\" ist bei 48 Punkt breiter als ein "
+         "800 Pixel breiter Bildschirm"},
     };
     return Liste;
 }
@@ -285,8 +250,28 @@ void TextPruefen(QStringList &AFunde, const QString &AWer, const QString &AText,
                           .arg(APlatz.height()));
 }
 
+// The size a window's texts show in. Message boxes and the font dialog show in the user font, but where that would
+// make them larger than the screen, their font steps down until they fit: then they must fill most of the screen
+// in one direction, or they were made smaller than needed.
+qreal ErwarteteGroesse(const QWidget *AFenster, int APunkte, TBefund &ABefund) {
+    const bool Einpassbar =
+        qobject_cast<const QMessageBox *>(AFenster) || qobject_cast<const TSchriftDialog *>(AFenster);
+    const qreal Groesse = AFenster->font().pointSizeF();
+    if (!Einpassbar || Groesse >= APunkte)
+        return APunkte;
+    const QSize Schirm = AFenster->screen()->geometry().size();
+    const QSize Fenster = AFenster->frameGeometry().size();
+    if (Fenster.width() < Schirm.width() * 7 / 10 && Fenster.height() < Schirm.height() * 7 / 10)
+        ABefund.Schrift.append(QStringLiteral("das Fenster ist auf %1 pt verkleinert, aber nur %2x%3 groß")
+                                   .arg(Groesse)
+                                   .arg(Fenster.width())
+                                   .arg(Fenster.height()));
+    return Groesse;
+}
+
 // The texts of labels, buttons and check boxes, and the room for a line in edit fields, lists and text fields.
 void TexteUntersuchen(QWidget *AFenster, int APunkte, TBefund &ABefund) {
+    const qreal Groesse = ErwarteteGroesse(AFenster, APunkte, ABefund);
     for (QWidget *Kind : AFenster->findChildren<QWidget *>()) {
         if (!Kind->isVisible() || Kind->window() != AFenster || InZusammengesetztem(Kind, AFenster))
             continue;
@@ -296,7 +281,9 @@ void TexteUntersuchen(QWidget *AFenster, int APunkte, TBefund &ABefund) {
                                qobject_cast<QAbstractButton *>(Kind) || qobject_cast<QLineEdit *>(Kind) ||
                                qobject_cast<QAbstractItemView *>(Kind) || qobject_cast<QPlainTextEdit *>(Kind) ||
                                qobject_cast<QComboBox *>(Kind) || qobject_cast<QMenuBar *>(Kind);
-        if (ZeigtText && !qFuzzyCompare(Kind->font().pointSizeF(), qreal(APunkte)))
+        // (The font dialog's sample shows the chosen font itself.)
+        if (ZeigtText && !qFuzzyCompare(Kind->font().pointSizeF(), Groesse) &&
+            !qFuzzyCompare(Kind->font().pointSizeF(), qreal(APunkte)))
             ABefund.Schrift.append(QStringLiteral("%1 (%2) in %3 pt")
                                        .arg(Wer, QString::fromLatin1(Kind->metaObject()->className()))
                                        .arg(Kind->font().pointSizeF()));

@@ -15,6 +15,8 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -68,6 +70,23 @@ void Abwarten() {
         QCoreApplication::processEvents();
 }
 
+// The size a status panel's text takes when it wraps between words in the panel's room for text.
+QSize UmbrochenerText(const QLabel *APanel) {
+    return QFontMetrics(APanel->font())
+        .boundingRect(QRect(0, 0, APanel->contentsRect().width(), 1 << 20), Qt::TextWordWrap, APanel->text())
+        .size();
+}
+
+// True when the panel's text fits in one line of the panel.
+bool Einzeilig(const QLabel *APanel) {
+    return QFontMetrics(APanel->font()).horizontalAdvance(APanel->text()) <= APanel->contentsRect().width();
+}
+
+// The width the main window's buttons need: 219, or the wider caption with the style's padding.
+int NoetigeKnopfBreite(const TForm1 *AForm) {
+    return std::max({219, AForm->Button1->sizeHint().width(), AForm->Button2->sizeHint().width()});
+}
+
 // The rectangle in which a push button draws its caption.
 QRect KnopfInhalt(const QPushButton *AKnopf) {
     QStyleOptionButton Option;
@@ -94,6 +113,10 @@ private slots:
     void zahlenBeiBildschirmbreite();
     void nichtsAbgeschnitten_data();
     void nichtsAbgeschnitten();
+    void grosseSchrift_data();
+    void grosseSchrift();
+    void statustextWechsel();
+    void anwendungsschrift();
     void arbeitsbereich();
     void schriftWechsel();
 
@@ -187,8 +210,16 @@ void TstHauptLayout::AnordnungPruefen(TForm1 *AForm) {
     const QStatusBar *Status = AForm->statusBar();
     const int ClientBreite = Flaeche->width();
 
-    // The status bar: one line of its font + 6, docked at the bottom, directly below the central area.
-    QCOMPARE(Status->height(), SchriftHoehe(Status->font(), TSteuerArt::StatusBar));
+    // The status bar docked at the bottom, directly below the central area: one line of its font + 6 while the
+    // texts of both panels fit in one line, higher where they wrap.
+    const int Zeile = SchriftHoehe(Status->font(), TSteuerArt::StatusBar);
+    const QLabel *Panel0 = AForm->StatusPanel0;
+    const QLabel *Panel1 = AForm->StatusPanel1;
+    if (Einzeilig(Panel0) && Einzeilig(Panel1))
+        QCOMPARE(Status->height(), Zeile);
+    else
+        QVERIFY2(Status->height() > Zeile,
+                 qPrintable(QStringLiteral("%1 statt mehr als %2 hoch").arg(Status->height()).arg(Zeile)));
     QCOMPARE(Status->geometry().bottom(), AForm->height() - 1);
     QCOMPARE(Status->width(), AForm->width());
     QCOMPARE(Flaeche->geometry().bottom() + 1, Status->y());
@@ -221,29 +252,57 @@ void TstHauptLayout::AnordnungPruefen(TForm1 *AForm) {
     QCOMPARE(AForm->RichEdit1->y(), Oben);
     QCOMPARE(AForm->Label4->y(), AForm->RichEdit1->y());
 
-    // The buttons: one line of their font + 12 high, 10 above the status bar, with equal gaps left, between and
-    // right of them.
+    // The buttons: one line of their font + 12 high; the lower one 10 above the status bar.
     const QPushButton *Knopf1 = AForm->Button1;
     const QPushButton *Knopf2 = AForm->Button2;
-    const int KnopfBreite = Knopf1->width();
-    QCOMPARE(Knopf2->width(), KnopfBreite);
-    QVERIFY2(KnopfBreite >= 219, qPrintable(QString::number(KnopfBreite)));
-    for (const QPushButton *Knopf : {Knopf1, Knopf2}) {
+    const int KnopfBreite = NoetigeKnopfBreite(AForm);
+    for (const QPushButton *Knopf : {Knopf1, Knopf2})
         QCOMPARE(Knopf->height(), SchriftHoehe(Knopf->font(), TSteuerArt::Button));
-        QCOMPARE(ImFenster(Knopf).bottom() + 1, Status->y() - 10);
+    QCOMPARE(ImFenster(Knopf2).bottom() + 1, Status->y() - 10);
+    if (2 * KnopfBreite + 3 * 10 <= ClientBreite) {
+        // Side by side, as wide as the wider caption needs, at least 219, with equal gaps left, between and right.
+        QCOMPARE(Knopf1->width(), KnopfBreite);
+        QCOMPARE(Knopf2->width(), KnopfBreite);
+        QCOMPARE(Knopf1->y(), Knopf2->y());
+        QCOMPARE(Knopf1->x(), (ClientBreite - 2 * KnopfBreite) / 3);
+        QCOMPARE(Knopf2->x(), 2 * Knopf1->x() + KnopfBreite);
+    } else {
+        // The row with gaps of 10 does not fit: one above the other in tab order, 10 apart, each centred and at most
+        // 10 short of either edge.
+        const int Breite = std::min(KnopfBreite, ClientBreite - 20);
+        for (const QPushButton *Knopf : {Knopf1, Knopf2}) {
+            QCOMPARE(Knopf->width(), Breite);
+            QCOMPARE(Knopf->x(), (ClientBreite - Breite) / 2);
+        }
+        QCOMPARE(Knopf1->y() + Knopf1->height() + 10, Knopf2->y());
     }
-    QCOMPARE(Knopf1->x(), (ClientBreite - 2 * KnopfBreite) / 3);
-    QCOMPARE(Knopf2->x(), 2 * Knopf1->x() + KnopfBreite);
 
-    // The text field takes the height left above the buttons.
+    // The text field takes the height left above the upper button.
     QCOMPARE(AForm->RichEdit1->y() + AForm->RichEdit1->height(), Knopf1->y() - 10);
 
-    // The two panels share the status bar: 22 per cent (in whole hundreds of pixels) and the rest.
-    const int Panel0 = (Status->width() / 100) * 22;
-    QCOMPARE(ImFenster(AForm->StatusPanel0).x(), Status->x());
-    QCOMPARE(AForm->StatusPanel0->width(), Panel0);
-    QCOMPARE(ImFenster(AForm->StatusPanel1).x(), Status->x() + Panel0);
-    QCOMPARE(AForm->StatusPanel1->width(), Status->width() - Panel0);
+    // The panels lie in the status bar without overlapping and show their whole texts. With one line the entry
+    // counter gets 22 per cent (in whole hundreds of pixels) and the status text the rest.
+    const QRect Leiste = Status->rect();
+    QVERIFY(Leiste.contains(Panel0->geometry()));
+    QVERIFY(Leiste.contains(Panel1->geometry()));
+    QVERIFY(!Panel0->geometry().intersects(Panel1->geometry()));
+    for (const QLabel *Panel : {Panel0, Panel1}) {
+        const QSize Text = UmbrochenerText(Panel);
+        QVERIFY2(Text.width() <= Panel->contentsRect().width() && Text.height() <= Panel->contentsRect().height(),
+                 qPrintable(QStringLiteral("%1 \"%2\": Text %3x%4, Platz %5x%6")
+                                .arg(Name(Panel), Panel->text())
+                                .arg(Text.width())
+                                .arg(Text.height())
+                                .arg(Panel->contentsRect().width())
+                                .arg(Panel->contentsRect().height())));
+    }
+    if (Status->height() == Zeile) {
+        const int Breite0 = (Status->width() / 100) * 22;
+        QCOMPARE(ImFenster(Panel0).x(), Status->x());
+        QCOMPARE(Panel0->width(), Breite0);
+        QCOMPARE(ImFenster(Panel1).x(), Status->x() + Breite0);
+        QCOMPARE(Panel1->width(), Status->width() - Breite0);
+    }
 }
 
 void TstHauptLayout::anordnung_data() {
@@ -309,10 +368,11 @@ void TstHauptLayout::zahlenBeiBildschirmbreite() {
 void TstHauptLayout::nichtsAbgeschnitten_data() {
     QTest::addColumn<int>("Punkte");
     QTest::addColumn<QString>("Schirm");
-    for (int Punkte : {8, 12, 24, 48})
+    for (int Punkte : {8, 12, 24, 36, 48})
         QTest::addRow("%d Punkt, 1920 x 1080", Punkte) << Punkte << "A1920";
-    // At 48 points two buttons with their whole captions are wider than 800 pixels together.
-    for (int Punkte : {8, 12, 24})
+    // From 36 points on a window 600 pixels high is too low for the fields, the buttons one above the other and the
+    // wrapped status bar.
+    for (int Punkte : {8, 12, 20, 24, 26})
         QTest::addRow("%d Punkt, 800 x 600", Punkte) << Punkte << "E800";
 }
 
@@ -376,9 +436,132 @@ void TstHauptLayout::nichtsAbgeschnitten() {
                      qPrintable(QStringLiteral("%1 und %2 überlappen").arg(Name(Eins), Name(Zwei))));
         }
     }
-    // The status panels hold a line of their text.
-    for (const QLabel *Panel : {Form->StatusPanel0, Form->StatusPanel1})
-        QVERIFY2(QFontMetrics(Panel->font()).height() <= Panel->contentsRect().height(), qPrintable(Name(Panel)));
+    // The status panels show their whole texts, wrapped where they need more than one line.
+    for (const QLabel *Panel : {Form->StatusPanel0, Form->StatusPanel1}) {
+        const QSize Noetig = UmbrochenerText(Panel);
+        QVERIFY2(!Panel->text().isEmpty(), qPrintable(Name(Panel)));
+        QVERIFY2(Noetig.width() <= Panel->contentsRect().width() && Noetig.height() <= Panel->contentsRect().height(),
+                 qPrintable(QStringLiteral("%1: Text %2x%3, Platz %4x%5")
+                                .arg(Name(Panel))
+                                .arg(Noetig.width())
+                                .arg(Noetig.height())
+                                .arg(Panel->contentsRect().width())
+                                .arg(Panel->contentsRect().height())));
+    }
+}
+
+void TstHauptLayout::grosseSchrift_data() {
+    QTest::addColumn<int>("Punkte");
+    QTest::addColumn<QString>("Schirm");
+    QTest::addColumn<bool>("Untereinander"); // the buttons one above the other
+    QTest::addColumn<bool>("Umbrochen");     // the status text in more than one line
+    // The status text "Strg+N=neues Fach; ..." in one line: about 760 pixels at 12 points, 1200 at 24, 1800 at 36.
+    // The wider caption, "Klasse/Fach wechseln...", needs 326 pixels at 20 points, 385 at 24, 573 at 36: two of
+    // them with three gaps of 10 fit in 800 pixels up to 24 points.
+    QTest::newRow("12 Punkt, 1920: wie gewohnt") << 12 << "A1920" << false << false;
+    QTest::newRow("24 Punkt, 1920: Statustext in einer Zeile") << 24 << "A1920" << false << false;
+    QTest::newRow("36 Punkt, 1920: Statustext umbrochen") << 36 << "A1920" << false << true;
+    QTest::newRow("48 Punkt, 1920: Knöpfe noch nebeneinander") << 48 << "A1920" << false << true;
+    QTest::newRow("12 Punkt, 800: wie gewohnt") << 12 << "E800" << false << false;
+    QTest::newRow("20 Punkt, 800: Statustext umbrochen") << 20 << "E800" << false << true;
+    QTest::newRow("24 Punkt, 800: Knöpfe gerade noch nebeneinander") << 24 << "E800" << false << true;
+    QTest::newRow("26 Punkt, 800: Knöpfe untereinander") << 26 << "E800" << true << true;
+    QTest::newRow("36 Punkt, 1000: Knöpfe untereinander") << 36 << "C1000" << true << true;
+}
+
+void TstHauptLayout::grosseSchrift() {
+    QFETCH(int, Punkte);
+    QFETCH(QString, Schirm);
+    QFETCH(bool, Untereinander);
+    QFETCH(bool, Umbrochen);
+    auto Form = Starten(Punkte, Bildschirm(Schirm));
+    QVERIFY(Form);
+    QCOMPARE(Form->screen()->name(), Schirm);
+    const QPushButton *Knopf1 = Form->Button1;
+    const QPushButton *Knopf2 = Form->Button2;
+    if (Untereinander) {
+        QVERIFY2(Knopf1->geometry().bottom() < Knopf2->y(),
+                 qPrintable(QStringLiteral("Button1 bei %1, Button2 bei %2").arg(Knopf1->y()).arg(Knopf2->y())));
+        QCOMPARE(Knopf1->x(), Knopf2->x());
+    } else {
+        QCOMPARE(Knopf1->y(), Knopf2->y());
+        QVERIFY2(Knopf1->geometry().right() < Knopf2->x(),
+                 qPrintable(
+                     QStringLiteral("Button1 bis %1, Button2 ab %2").arg(Knopf1->geometry().right()).arg(Knopf2->x())));
+    }
+    const int Zeile = SchriftHoehe(Form->statusBar()->font(), TSteuerArt::StatusBar);
+    if (Umbrochen)
+        QVERIFY2(Form->statusBar()->height() > Zeile, qPrintable(QString::number(Form->statusBar()->height())));
+    else
+        QCOMPARE(Form->statusBar()->height(), Zeile);
+    AnordnungPruefen(Form.get());
+}
+
+void TstHauptLayout::statustextWechsel() {
+    // At 20 points on 1920 pixels the usual status text fits in one line.
+    auto Form = Starten(20);
+    QVERIFY(Form);
+    QStatusBar *Status = Form->statusBar();
+    const int Zeile = SchriftHoehe(Status->font(), TSteuerArt::StatusBar);
+    QCOMPARE(Status->height(), Zeile);
+    const int TextHoehe = Form->RichEdit1->height();
+
+    // A longer text wraps: the status bar grows by its lines, the text field gives up that height, the rest stays.
+    const QPoint Knopf = Form->Button1->pos();
+    const QString Lang = QStringLiteral("Die Klasse wurde gespeichert, eine Sicherungsdatei wurde angelegt, und beim "
+                                        "nächsten Start wird diese Klasse mit ihrem letzten Fach wieder geöffnet.");
+    Form->SetStatusText(Lang);
+    QCOMPARE(Form->StatusPanel1->text(), Lang);
+    QVERIFY2(Status->height() > Zeile, qPrintable(QString::number(Status->height())));
+    QCOMPARE(Form->RichEdit1->height(), TextHoehe - (Status->height() - Zeile));
+    QCOMPARE(Form->Button1->pos(), Knopf - QPoint(0, Status->height() - Zeile));
+    AnordnungPruefen(Form.get());
+
+    // Back to the usual text: one line again, and the window as before.
+    Form->SetStatusStandardText();
+    QCOMPARE(Status->height(), Zeile);
+    QCOMPARE(Form->RichEdit1->height(), TextHoehe);
+    QCOMPARE(Form->Button1->pos(), Knopf);
+    AnordnungPruefen(Form.get());
+}
+
+void TstHauptLayout::anwendungsschrift() {
+    const QFont Vorher = QApplication::font();
+    // A bold, italic, underlined user font: the menus take its face and size only.
+    auto Speicher = EinstellungenOeffnen();
+    Speicher->setValue(QStringLiteral("FontStyle"),
+                       Schriftstil::Fett | Schriftstil::Kursiv | Schriftstil::Unterstrichen);
+    Speicher->sync();
+    auto Form = Starten(20);
+    QVERIFY(Form);
+    QVERIFY(Form->Label1->font().bold());
+    QVERIFY(Form->Label1->font().italic());
+
+    const QFont Anwendung = QApplication::font();
+    QCOMPARE(Anwendung.family(), Schriftart);
+    QCOMPARE(Anwendung.pointSize(), 20);
+    QCOMPARE(Anwendung.bold(), Vorher.bold());
+    QCOMPARE(Anwendung.italic(), Vorher.italic());
+    QCOMPARE(Anwendung.underline(), Vorher.underline());
+    // The menu bar and its menus show in it, and the central area begins below the menu bar's larger line.
+    QMenuBar *Leiste = Form->menuBar();
+    QCOMPARE(Leiste->font().pointSize(), 20);
+    QCOMPARE(Leiste->font().family(), Schriftart);
+    const QList<QMenu *> Menues = Form->findChildren<QMenu *>();
+    QVERIFY(Menues.size() >= 8);
+    for (const QMenu *Menue : Menues)
+        QVERIFY2(Menue->font().pointSize() == 20, qPrintable(Menue->title()));
+    QVERIFY2(Leiste->height() >= QFontMetrics(Leiste->font()).height(), qPrintable(QString::number(Leiste->height())));
+    QCOMPARE(Form->centralWidget()->y(), Leiste->geometry().bottom() + 1);
+    // The window's own controls keep the whole user font; the buttons its face and size.
+    QCOMPARE(Form->Edit1->font(), Form->Schrift().Font);
+    QCOMPARE(Form->StatusPanel1->font(), Form->Schrift().Font);
+    QCOMPARE(Form->Button1->font().pointSize(), 20);
+    AnordnungPruefen(Form.get());
+
+    // When the window goes, the program's own font comes back.
+    Form.reset();
+    QCOMPARE(QApplication::font(), Vorher);
 }
 
 void TstHauptLayout::arbeitsbereich() {
@@ -433,6 +616,9 @@ void TstHauptLayout::schriftWechsel() {
     Abwarten();
     QCOMPARE(Form->Label1->font().pointSize(), 24);
     QVERIFY(Form->statusBar()->height() > VorherStatus);
+    // The menu bar follows at once.
+    QCOMPARE(QApplication::font().pointSize(), 24);
+    QCOMPARE(Form->menuBar()->font().pointSize(), 24);
     AnordnungPruefen(Form.get());
 }
 

@@ -64,9 +64,9 @@ void TstBezeichnung::layout_data() {
     QTest::addColumn<int>("Groesse");
     QTest::addColumn<QString>("Label");
     QTest::newRow("Fach, 12 px") << 12 << "&Fachbezeichnung:";
-    QTest::newRow("Fach, 30 px") << 30 << "&Fachbezeichnung:";
+    QTest::newRow("Fach, 16 px") << 16 << "&Fachbezeichnung:";
     QTest::newRow("Klasse, 12 px") << 12 << "Klassen&bezeichnung:";
-    QTest::newRow("Klasse, 30 px") << 30 << "Klassen&bezeichnung:";
+    QTest::newRow("Klasse, 16 px") << 16 << "Klassen&bezeichnung:";
 }
 
 void TstBezeichnung::layout() {
@@ -107,11 +107,11 @@ void TstBezeichnung::layoutErstBeimZeigen() {
     Form.reject();
 
     // A new font takes effect at the next showing, not before.
-    Form.SchriftartZuweisen({Pixel(30), Qt::black}, Qt::white);
+    Form.SchriftartZuweisen({Pixel(16), Qt::black}, Qt::white);
     QCOMPARE(Form.Edit1->geometry(), Klein.Edit);
     Form.open();
     QTRY_VERIFY(Form.isVisible());
-    const TErwartet Gross = Erwartet(Pixel(30), QStringLiteral("Klassenbezeichnung:"));
+    const TErwartet Gross = Erwartet(Pixel(16), QStringLiteral("Klassenbezeichnung:"));
     QCOMPARE(Form.Edit1->geometry(), Gross.Edit);
     QCOMPARE(Form.Button2->geometry(), Gross.Knopf2);
     QCOMPARE(Form.size(), Gross.Client);

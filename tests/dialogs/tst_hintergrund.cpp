@@ -177,7 +177,7 @@ void TstHintergrund::layout_data() {
     QTest::addColumn<int>("Groesse");
     QTest::addColumn<int>("Breite");
     QTest::newRow("125/10, 12 px") << 125 << 10 << 12 << 280;
-    QTest::newRow("125/10, 30 px") << 125 << 10 << 30 << 280;
+    QTest::newRow("125/10, 16 px") << 125 << 10 << 16 << 280;
     QTest::newRow("200/10, 12 px") << 200 << 10 << 12 << 430;
     QTest::newRow("125/20, 12 px") << 125 << 20 << 12 << 310;
 }
@@ -216,7 +216,7 @@ void TstHintergrund::setzerOrdnenNeu() {
     QCOMPARE(Form.width(), 460);
     QCOMPARE(Form.height(), Klein + 3 * 10);
 
-    // A larger font makes the dialog taller, not wider.
+    // A larger font whose captions still fit the buttons makes the dialog taller, not wider.
     Form.SchriftartZuweisen({Pixel(30), Qt::black}, Qt::white);
     Form.SchalterEinrichten();
     QCOMPARE(Form.width(), 460);

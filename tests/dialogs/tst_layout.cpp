@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -31,6 +33,14 @@ private slots:
     void knopfReiheUnten();
     void knopfReiheDarunter_data();
     void knopfReiheDarunter();
+    void knoepfeNachBeschriftung_data();
+    void knoepfeNachBeschriftung();
+    void engeKnopfReihe_data();
+    void engeKnopfReihe();
+    void knopfReiheVerteilen();
+    void knopfzeilen_data();
+    void knopfzeilen();
+    void listenBreite();
     void labelOhneKuerzel();
     void zeilen_data();
     void zeilen();
@@ -141,6 +151,129 @@ void TstLayout::knopfReiheDarunter() {
     QCOMPARE(Layout::KnopfReiheDarunter({Eins, Zwei}, Unterkante, Abstand), Unterkante + Abstand + Hoehe + Abstand);
     QCOMPARE(Eins->y(), Unterkante + Abstand);
     QCOMPARE(Zwei->y(), Unterkante + Abstand);
+}
+
+void TstLayout::knoepfeNachBeschriftung_data() {
+    QTest::addColumn<int>("Groesse");
+    QTest::addColumn<QStringList>("Beschriftungen");
+    QTest::addColumn<bool>("BreiterS"); // wider than the designed 125
+    QTest::newRow("12 px") << 12 << QStringList{"O&K", "&Abbrechen"} << false;
+    QTest::newRow("16 px") << 16 << QStringList{"O&K", "&Abbrechen"} << false;
+    QTest::newRow("30 px") << 30 << QStringList{"O&K", "&Abbrechen"} << true;
+    QTest::newRow("64 px, drei Knöpfe") << 64 << QStringList{"&Sichern", "A&ktualisieren", "&Schließen"} << true;
+}
+
+void TstLayout::knoepfeNachBeschriftung() {
+    // Every caption shows whole, however large the font; the buttons of a row stay alike, and the row's gap
+    // follows their width.
+    QFETCH(int, Groesse);
+    QFETCH(QStringList, Beschriftungen);
+    QFETCH(bool, BreiterS);
+    QWidget Fenster;
+    QList<QPushButton *> Knoepfe;
+    for (const QString &Text : Beschriftungen) {
+        Knoepfe.append(new QPushButton(Text, &Fenster));
+        Knoepfe.last()->setFont(Pixel(Groesse));
+    }
+    const int Breite = Layout::KnoepfeEinrichten(Knoepfe);
+    QCOMPARE(Breite > 125, BreiterS);
+    for (QPushButton *Knopf : Knoepfe) {
+        QCOMPARE(Knopf->size(), QSize(Breite, Zeile(Pixel(Groesse)) + 12));
+        QStyleOptionButton Option;
+        Option.initFrom(Knopf);
+        Option.text = Knopf->text();
+        const QRect Platz = Knopf->style()->subElementRect(QStyle::SE_PushButtonContents, &Option, Knopf);
+        const int Text = QFontMetrics(Knopf->font()).size(Qt::TextShowMnemonic, Knopf->text()).width();
+        QVERIFY2(Text <= Platz.width(),
+                 qPrintable(QStringLiteral("%1: %2 > %3").arg(Knopf->text()).arg(Text).arg(Platz.width())));
+    }
+    const int Abstand = Layout::AbstandAnderthalb(Breite);
+    const int Anzahl = static_cast<int>(Knoepfe.size());
+    QCOMPARE(Layout::KnopfReihe(Knoepfe, Abstand), Anzahl * Breite + (Anzahl + 1) * Abstand);
+    QCOMPARE(Knoepfe.last()->x(), Abstand + (Anzahl - 1) * (Breite + Abstand));
+}
+
+void TstLayout::engeKnopfReihe_data() {
+    QTest::addColumn<int>("Hoechstens");
+    QTest::addColumn<QList<int>>("Links");
+    QTest::addColumn<int>("ClientBreite");
+    // Two buttons 125 wide with gap 187 need 811.
+    QTest::newRow("Platz genug") << 811 << QList<int>{187, 499} << 811;
+    QTest::newRow("800er Bildschirm") << 800 << QList<int>{183, 491} << 800;
+    QTest::newRow("knapp") << 300 << QList<int>{16, 157} << 300;
+    QTest::newRow("Abstand nie unter 10") << 260 << QList<int>{10, 145} << 280;
+}
+
+void TstLayout::engeKnopfReihe() {
+    // A row wider than the screen narrows its gaps, but keeps 10 pixels between the buttons.
+    QFETCH(int, Hoechstens);
+    QFETCH(QList<int>, Links);
+    QFETCH(int, ClientBreite);
+    QWidget Fenster;
+    QList<QPushButton *> Knoepfe{new QPushButton(QStringLiteral("O&K"), &Fenster),
+                                 new QPushButton(QStringLiteral("&Abbrechen"), &Fenster)};
+    for (QPushButton *Knopf : Knoepfe)
+        Knopf->setFont(Pixel(12));
+    QCOMPARE(Layout::KnoepfeEinrichten(Knoepfe), 125);
+    QCOMPARE(Layout::KnopfReihe(Knoepfe, 187, Hoechstens), ClientBreite);
+    QCOMPARE(Knoepfe[0]->x(), Links[0]);
+    QCOMPARE(Knoepfe[1]->x(), Links[1]);
+}
+
+void TstLayout::knopfReiheVerteilen() {
+    QWidget Fenster;
+    QList<QPushButton *> Knoepfe{new QPushButton(&Fenster), new QPushButton(&Fenster), new QPushButton(&Fenster)};
+    Layout::KnoepfeEinrichten(Knoepfe);
+    Knoepfe[1]->move(0, 40);
+    Layout::KnopfReiheVerteilen(Knoepfe, 1000);
+    // 1000 - 3 x 125 = 625 for four gaps of 156.
+    QCOMPARE(Knoepfe[0]->x(), 156);
+    QCOMPARE(Knoepfe[1]->pos(), QPoint(437, 40));
+    QCOMPARE(Knoepfe[2]->x(), 718);
+}
+
+void TstLayout::knopfzeilen_data() {
+    QTest::addColumn<int>("ClientBreite");
+    QTest::addColumn<QList<QPoint>>("Orte"); // of three buttons 125 wide and 25 high, rows from top 100
+    QTest::addColumn<int>("Hoehe");
+    QTest::newRow("eine Zeile") << 1000 << QList<QPoint>{{156, 100}, {437, 100}, {718, 100}} << 25;
+    QTest::newRow("knapp eine Zeile") << 415 << QList<QPoint>{{10, 100}, {145, 100}, {280, 100}} << 25;
+    QTest::newRow("zwei und einer") << 414 << QList<QPoint>{{54, 100}, {233, 100}, {144, 135}} << 60;
+    QTest::newRow("jeder für sich") << 100 << QList<QPoint>{{0, 100}, {0, 135}, {0, 170}} << 95;
+}
+
+void TstLayout::knopfzeilen() {
+    // Buttons that do not fit side by side wrap into further rows instead of overlapping.
+    QFETCH(int, ClientBreite);
+    QFETCH(QList<QPoint>, Orte);
+    QFETCH(int, Hoehe);
+    QWidget Fenster;
+    QList<QPushButton *> Knoepfe;
+    for (int Nr = 0; Nr < 3; ++Nr) {
+        Knoepfe.append(new QPushButton(&Fenster));
+        Knoepfe.last()->resize(125, 25);
+    }
+    QCOMPARE(Layout::KnopfzeilenHoehe(Knoepfe, ClientBreite), Hoehe);
+    Layout::KnopfzeilenVerteilen(Knoepfe, ClientBreite, 100);
+    for (int Nr = 0; Nr < 3; ++Nr)
+        QCOMPARE(Knoepfe[Nr]->pos(), Orte[Nr]);
+}
+
+void TstLayout::listenBreite() {
+    // Room for the widest entry beside a scroll bar, so that no entry is cut at the right.
+    const QString Lang = QStringLiteral("53/2020-2021 (28.12.2020-3.1.2021)");
+    QListWidget Liste;
+    Liste.setFont(Pixel(40));
+    Liste.addItems({QStringLiteral("1/2026"), Lang});
+    Liste.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Liste.resize(Layout::ListenBreite(&Liste), 200);
+    Liste.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Liste));
+    const int Eintrag = Liste.sizeHintForIndex(Liste.model()->index(1, 0)).width();
+    QVERIFY(Eintrag >= QFontMetrics(Pixel(40)).horizontalAdvance(Lang));
+    QVERIFY2(Eintrag <= Liste.viewport()->width(),
+             qPrintable(QStringLiteral("%1 > %2").arg(Eintrag).arg(Liste.viewport()->width())));
+    QCOMPARE(Liste.horizontalScrollBar()->maximum(), 0);
 }
 
 void TstLayout::labelOhneKuerzel() {

@@ -103,7 +103,7 @@ void TstVerschiebliste::cleanup() {
 void TstVerschiebliste::layout_data() {
     QTest::addColumn<int>("Groesse");
     QTest::newRow("12 px") << 12;
-    QTest::newRow("30 px") << 30;
+    QTest::newRow("16 px") << 16;
 }
 
 void TstVerschiebliste::layout() {

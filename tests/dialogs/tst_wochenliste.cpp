@@ -30,7 +30,7 @@ void TstWochenliste::cleanup() {
 void TstWochenliste::layout_data() {
     QTest::addColumn<int>("Groesse");
     QTest::newRow("12 px") << 12;
-    QTest::newRow("30 px") << 30;
+    QTest::newRow("16 px") << 16;
 }
 
 void TstWochenliste::layout() {
