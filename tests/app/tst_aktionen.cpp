@@ -1,3 +1,4 @@
+#include "../dialogs/Dialoghilfe.h"
 #include "Hauptfixture.h"
 #include "data/Kalender.h"
 #include "data/Klassendatei.h"
@@ -18,13 +19,6 @@ using namespace Hauptfixture;
 namespace {
 const qint32 Maerz18 = Maerz16 + 2; // Wednesday 18 March 2020: "today" in these tests
 const qint32 Maerz23 = Maerz16 + 7;
-
-QStringList ListenText(const QListWidget *AListe) {
-    QStringList Ergebnis;
-    for (int Nr = 0; Nr < AListe->count(); ++Nr)
-        Ergebnis.append(AListe->item(Nr)->text());
-    return Ergebnis;
-}
 
 QString AusgewaehltText(const QListWidget *AListe) {
     const QListWidgetItem *Zeile = AListe->currentItem();
@@ -71,17 +65,23 @@ void TstAktionen::neuModus_data() {
     QTest::addColumn<bool>("Edit2Fest");
     QTest::addColumn<QString>("Edit1");
     QTest::addColumn<QString>("Edit2");
-    QTest::newRow("neue Woche") << true << 1 << "MenuAktNeueWoche" << "Neuen Wocheneintrag erstellen" << true << true
-                                << "5a" << "Deutsch";
-    QTest::newRow("neue Woche ohne Fach: neues Fach") << true << 0 << "MenuAktNeueWoche" << "Neues Fach erstellen"
-                                                      << true << false << "5a" << "";
+    QTest::newRow("neue Woche") << true << 1 << "MenuAktNeueWoche"
+                                << "Neuen Wocheneintrag erstellen" << true << true << "5a"
+                                << "Deutsch";
+    QTest::newRow("neue Woche ohne Fach: neues Fach") << true << 0 << "MenuAktNeueWoche"
+                                                      << "Neues Fach erstellen" << true << false << "5a"
+                                                      << "";
     QTest::newRow("neue Woche ohne Klasse: neue Klasse") << false << 0 << "MenuAktNeueWoche"
-                                                         << "Neue Klasse erstellen" << false << false << "" << "";
-    QTest::newRow("neues Fach") << true << 2 << "MenuAktNeuesFach" << "Neues Fach erstellen" << true << false << "5a"
+                                                         << "Neue Klasse erstellen" << false << false << ""
+                                                         << "";
+    QTest::newRow("neues Fach") << true << 2 << "MenuAktNeuesFach"
+                                << "Neues Fach erstellen" << true << false << "5a"
                                 << "";
-    QTest::newRow("neues Fach ohne Klasse") << false << 0 << "PuE2NeuesFach" << "Neue Klasse erstellen" << false
-                                            << false << "" << "";
-    QTest::newRow("neue Klasse") << true << 1 << "PuE1NeueKlasse" << "Neue Klasse erstellen" << false << false << ""
+    QTest::newRow("neues Fach ohne Klasse") << false << 0 << "PuE2NeuesFach"
+                                            << "Neue Klasse erstellen" << false << false << ""
+                                            << "";
+    QTest::newRow("neue Klasse") << true << 1 << "PuE1NeueKlasse"
+                                 << "Neue Klasse erstellen" << false << false << ""
                                  << "";
 }
 
@@ -146,7 +146,7 @@ void TstAktionen::neueWocheNachTippen() {
     Helfer.Dann([&](QWidget *AFenster) {
         auto *Neu = qobject_cast<TNeuForm *>(AFenster);
         QVERIFY(Neu);
-        Wochen = ListenText(Neu->ListBox2);
+        Wochen = Listenzeilen(Neu->ListBox2);
         Vorauswahl = AusgewaehltText(Neu->ListBox2);
         QCOMPARE(Neu->focusWidget(), Neu->ListBox1);
         QTest::keyClick(Neu->ListBox1, Qt::Key_Return);
@@ -208,8 +208,8 @@ void TstAktionen::neueKlasseMitAenderungen() {
     Helfer.Antwort(QMessageBox::Yes);
     QTest::keyClick(Form->RichEdit1, Qt::Key_F4);
     QCOMPARE(Helfer.Offen(), 0);
-    QCOMPARE(Helfer.Texte,
-             QStringList{QStringLiteral("Sollen die vorgenommenen Änderungen in der Klasse \"5a\" gespeichert werden?")});
+    QCOMPARE(Helfer.Texte, QStringList{QStringLiteral(
+                               "Sollen die vorgenommenen Änderungen in der Klasse \"5a\" gespeichert werden?")});
     // The old class was saved, the new one written to its own file and opened.
     TDaten Alt;
     QCOMPARE(KlasseLaden(DatenOrdner() + QStringLiteral("5a.SGV"), Alt), TLadeErgebnis::Gelesen);
@@ -281,7 +281,7 @@ void TstAktionen::wechselnVorauswahl() {
         QCOMPARE(Liste->focusWidget(), Liste->ListBox1);
         // Another class: its subjects, the first selected.
         QTest::keyClick(Liste->ListBox1, Qt::Key_Up);
-        Faecher = ListenText(Liste->ListBox2);
+        Faecher = Listenzeilen(Liste->ListBox2);
         QTest::keyClick(Liste->ListBox1, Qt::Key_Tab);
         QTest::keyClick(Liste->ListBox2, Qt::Key_Down);
         QTest::keyClick(Liste->ListBox2, Qt::Key_Return);
@@ -300,12 +300,15 @@ void TstAktionen::wechselnVorauswahl() {
 
 void TstAktionen::wechselnZurOffenenKlasse_data() {
     QTest::addColumn<int>("Antwort");
-    QTest::addColumn<QString>("Text");      // the week text afterwards
-    QTest::addColumn<QString>("Datei");     // that week's text in the file afterwards
-    QTest::addColumn<bool>("Geaendert");    // unsaved changes afterwards
-    QTest::newRow("Ja: gespeichert und neu gelesen") << int(QMessageBox::Yes) << "Lesen!" << "Lesen!" << false;
-    QTest::newRow("Nein: die Änderung ist verworfen") << int(QMessageBox::No) << "Lesen" << "Lesen" << false;
-    QTest::newRow("Abbrechen: nichts geschieht") << int(QMessageBox::Cancel) << "Lesen!" << "Lesen" << true;
+    QTest::addColumn<QString>("Text");   // the week text afterwards
+    QTest::addColumn<QString>("Datei");  // that week's text in the file afterwards
+    QTest::addColumn<bool>("Geaendert"); // unsaved changes afterwards
+    QTest::newRow("Ja: gespeichert und neu gelesen") << int(QMessageBox::Yes) << "Lesen!"
+                                                     << "Lesen!" << false;
+    QTest::newRow("Nein: die Änderung ist verworfen") << int(QMessageBox::No) << "Lesen"
+                                                      << "Lesen" << false;
+    QTest::newRow("Abbrechen: nichts geschieht") << int(QMessageBox::Cancel) << "Lesen!"
+                                                 << "Lesen" << true;
 }
 
 void TstAktionen::wechselnZurOffenenKlasse() {

@@ -19,13 +19,6 @@
 using namespace Sicherungshilfe;
 
 namespace {
-QStringList ListenText(const QListWidget *AListe) {
-    QStringList Zeilen;
-    for (int Nr = 0; Nr < AListe->count(); ++Nr)
-        Zeilen.append(AListe->item(Nr)->text());
-    return Zeilen;
-}
-
 QStringList LogZeilen(const QPlainTextEdit *ALog) {
     return ALog->toPlainText().split(QLatin1Char('\n'));
 }
@@ -230,7 +223,7 @@ void TstSichern::liste() {
     QStringList Erwartet;
     for (const QString &Eintrag : Eintraege)
         Erwartet.append(Eintrag.arg(FOrdner->path()));
-    QCOMPARE(ListenText(Form.ListBox1), Erwartet);
+    QCOMPARE(Listenzeilen(Form.ListBox1), Erwartet);
     QCOMPARE(Form.ListBox1->currentRow(), 0);
     QTRY_COMPARE(QApplication::focusWidget(), Form.ListBox1);
     // The entry carries its root; the run never parses the text.
@@ -325,7 +318,7 @@ void TstSichern::aktualisieren() {
         QTest::keyClick(Feld, Qt::Key_F5);
     }
     QCOMPARE(Abfragen, 2);
-    QCOMPARE(ListenText(Form.ListBox1), (QStringList{W(QStringLiteral("a [A]")), W(QStringLiteral("b [B]"))}));
+    QCOMPARE(Listenzeilen(Form.ListBox1), (QStringList{W(QStringLiteral("a [A]")), W(QStringLiteral("b [B]"))}));
     QVERIFY(Form.Button1->isEnabled());
     Form.reject();
 }

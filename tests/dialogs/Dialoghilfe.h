@@ -3,7 +3,9 @@
 #include <QDialog>
 #include <QFont>
 #include <QFontMetrics>
+#include <QListWidget>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 // Test fonts are sized in pixels, so the screen's resolution does not change them.
@@ -11,6 +13,14 @@ inline QFont Pixel(int AGroesse, const QString &AFamilie = QStringLiteral("DejaV
     QFont Schrift(AFamilie);
     Schrift.setPixelSize(AGroesse);
     return Schrift;
+}
+
+// The texts of a list's lines, top to bottom.
+inline QStringList Listenzeilen(const QListWidget *AListe) {
+    QStringList Texte;
+    for (int Nr = 0; Nr < AListe->count(); ++Nr)
+        Texte.append(AListe->item(Nr)->text());
+    return Texte;
 }
 
 inline int Zeile(const QFont &AFont) {

@@ -53,13 +53,6 @@ void Vorbereiten(TFachlisteForm &AForm, TKlassenListe AListe, const QString &AKl
     AForm.FachnamenZuweisen(AFach);
 }
 
-QStringList Texte(const QListWidget *AListe) {
-    QStringList Ergebnis;
-    for (int Nr = 0; Nr < AListe->count(); ++Nr)
-        Ergebnis.append(AListe->item(Nr)->text());
-    return Ergebnis;
-}
-
 int GewaehlteZeile(const QListWidget *AListe) {
     const QList<QListWidgetItem *> Gewaehlt = AListe->selectedItems();
     return Gewaehlt.isEmpty() ? -1 : AListe->row(Gewaehlt.first());
@@ -149,9 +142,9 @@ void TstFachliste::vorauswahl() {
     QFETCH(bool, OkS);
     TFachlisteForm Form;
     Vorbereiten(Form, Ordner(), Klasse, Fach);
-    QCOMPARE(Texte(Form.ListBox1), QStringList({"4a", "5b", "7c"}));
+    QCOMPARE(Listenzeilen(Form.ListBox1), QStringList({"4a", "5b", "7c"}));
     QCOMPARE(GewaehlteZeile(Form.ListBox1), KlassenZeile);
-    QCOMPARE(Texte(Form.ListBox2), Faecher);
+    QCOMPARE(Listenzeilen(Form.ListBox2), Faecher);
     QCOMPARE(Form.FachIndex(), FachVorher);
     QCOMPARE(Form.Button1->isEnabled(), OkS);
 
@@ -162,7 +155,7 @@ void TstFachliste::vorauswahl() {
     QCOMPARE(Form.FachIndex(), FachGezeigt);
     QCOMPARE(Form.Button1->isEnabled(), OkS);
     QVERIFY(Form.GewaehlteKlasse());
-    QCOMPARE(Form.GewaehlteKlasse()->Text, Texte(Form.ListBox1).at(KlassenZeile));
+    QCOMPARE(Form.GewaehlteKlasse()->Text, Listenzeilen(Form.ListBox1).at(KlassenZeile));
     Form.reject();
 }
 
@@ -202,8 +195,8 @@ void TstFachliste::bedienung() {
         QTest::mouseClick(Form.ListBox1->viewport(), Qt::LeftButton, {},
                           Form.ListBox1->visualItemRect(Form.ListBox1->item(KlickZeile)).center());
     QCOMPARE(GewaehlteZeile(Form.ListBox1), KlassenZeile);
-    QCOMPARE(Form.GewaehlteKlasse()->Text, Texte(Form.ListBox1).at(KlassenZeile));
-    QCOMPARE(Texte(Form.ListBox2), Faecher);
+    QCOMPARE(Form.GewaehlteKlasse()->Text, Listenzeilen(Form.ListBox1).at(KlassenZeile));
+    QCOMPARE(Listenzeilen(Form.ListBox2), Faecher);
     QCOMPARE(Form.FachIndex(), FachIndex);
     QCOMPARE(Form.Button1->isEnabled(), OkS);
     Form.reject();
@@ -215,19 +208,19 @@ void TstFachliste::programmauswahlListetNicht() {
     Vorbereiten(Form, Ordner(), QStringLiteral("4a"), QStringLiteral("Mathe"));
     Form.KlasseWaehlen(QStringLiteral("5b"));
     QCOMPARE(GewaehlteZeile(Form.ListBox1), 1);
-    QCOMPARE(Texte(Form.ListBox2), Faecher4a);
+    QCOMPARE(Listenzeilen(Form.ListBox2), Faecher4a);
     QCOMPARE(Form.FachIndex(), 2);
     Form.ListBox1->setCurrentRow(2);
-    QCOMPARE(Texte(Form.ListBox2), Faecher4a);
+    QCOMPARE(Listenzeilen(Form.ListBox2), Faecher4a);
     Form.FachnamenZuweisen(QString());
-    QVERIFY(Texte(Form.ListBox2).isEmpty());
+    QVERIFY(Listenzeilen(Form.ListBox2).isEmpty());
     QVERIFY(!Form.Button1->isEnabled());
 
     // Nor does a new class list: it selects no class and empties the subjects.
     Form.KlassenZuweisen(Ordner());
     QCOMPARE(GewaehlteZeile(Form.ListBox1), -1);
     QVERIFY(!Form.GewaehlteKlasse());
-    QVERIFY(Texte(Form.ListBox2).isEmpty());
+    QVERIFY(Listenzeilen(Form.ListBox2).isEmpty());
     QCOMPARE(Form.FachIndex(), -1);
 }
 
@@ -266,7 +259,7 @@ void TstFachliste::gleicherKlassenname() {
 
     TFachlisteForm Form;
     Vorbereiten(Form, std::move(Liste), QStringLiteral("4A"), QString());
-    QCOMPARE(Texte(Form.ListBox1), QStringList({"4a", "4a"}));
+    QCOMPARE(Listenzeilen(Form.ListBox1), QStringList({"4a", "4a"}));
     QCOMPARE(GewaehlteZeile(Form.ListBox1), 0);
     bool HaengtS = false;
     const int Ende = MitExec(
@@ -279,7 +272,7 @@ void TstFachliste::gleicherKlassenname() {
     QVERIFY(!HaengtS);
     QCOMPARE(Ende, int(QDialog::Accepted));
     QCOMPARE(Form.GewaehlteKlasse()->Daten.Filename, ZweiteDatei);
-    QCOMPARE(Texte(Form.ListBox2), ZweiteFaecher);
+    QCOMPARE(Listenzeilen(Form.ListBox2), ZweiteFaecher);
     QCOMPARE(Form.FachIndex(), 0);
 }
 
@@ -296,7 +289,7 @@ void TstFachliste::klasseOhneFaecher() {
     QVERIFY(Form.isVisible());
     // Another class brings subjects and OK back.
     QTest::keyClick(Form.ListBox1, Qt::Key_Home);
-    QCOMPARE(Texte(Form.ListBox2), Faecher4a);
+    QCOMPARE(Listenzeilen(Form.ListBox2), Faecher4a);
     QVERIFY(Form.Button1->isEnabled());
     QTest::keyClick(Form.ListBox1, Qt::Key_Escape);
     QTRY_VERIFY(!Form.isVisible());

@@ -54,13 +54,6 @@ void Vorbereiten(TNeuForm &AForm, int AModus, TOffen &AOffen, TFach *AFach = nul
     AForm.Edit2->setText(AModus == 1 && AFach ? AFach->Fachname : QString());
 }
 
-QStringList Zeilen(const QListWidget *AListe) {
-    QStringList Texte;
-    for (int Nr = 0; Nr < AListe->count(); ++Nr)
-        Texte.append(AListe->item(Nr)->text());
-    return Texte;
-}
-
 QString Ausgewaehlt(const QListWidget *AListe) {
     const QList<QListWidgetItem *> Auswahl = AListe->selectedItems();
     return Auswahl.size() == 1 ? Auswahl.first()->text() : QString();
@@ -317,7 +310,7 @@ void TstNeu::jahre() {
     TNeuForm Form;
     Form.HeuteTag = Heute;
     Form.JahreZuweisen(Jahr);
-    const QStringList Jahre = Zeilen(Form.ListBox1);
+    const QStringList Jahre = Listenzeilen(Form.ListBox1);
     QCOMPARE(Jahre.first(), QStringLiteral("2005"));
     QCOMPARE(Jahre.last(), Letztes);
     QCOMPARE(Jahre.size(), Letztes.toInt() - 2005 + 1);

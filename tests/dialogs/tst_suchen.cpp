@@ -34,13 +34,6 @@ TDaten Gedichtklasse() {
                                            {Woche(2026, 4), QStringLiteral("Zahlen als gedicht")}}}});
 }
 
-QStringList Zeilen(const QListWidget *AListe) {
-    QStringList Liste;
-    for (int Nr = 0; Nr < AListe->count(); ++Nr)
-        Liste.append(AListe->item(Nr)->text());
-    return Liste;
-}
-
 // Opened as the search command does; not modal, so that the message box is the first modal window.
 void Oeffnen(TSuchenForm &AForm, TDaten &ADaten) {
     AForm.DatenRef = &ADaten;
@@ -221,7 +214,7 @@ void TstSuchen::gedicht() {
     Form.CheckBox1->setChecked(GenauS);
     QTest::mouseClick(Form.Button1, Qt::LeftButton);
 
-    QCOMPARE(Zeilen(Form.ListBox1), Liste);
+    QCOMPARE(Listenzeilen(Form.ListBox1), Liste);
     QCOMPARE(Form.IndexListe, Index);
     QCOMPARE(Form.SuchStr, Suchtext);
     QCOMPARE(Form.ListBox1->currentRow(), 0);
@@ -404,7 +397,7 @@ void TstSuchen::ungespeicherteAenderungen() {
     Daten.Fach(1).Add(Woche(2026, 6), QStringLiteral("Ballspiele"));
     QTest::keyClicks(Form.Edit1, QStringLiteral("ballspiel"));
     QTest::keyClick(Form.Edit1, Qt::Key_Return);
-    QCOMPARE(Zeilen(Form.ListBox1), QStringList{"\"Sport\" | 6/2026"});
+    QCOMPARE(Listenzeilen(Form.ListBox1), QStringList{"\"Sport\" | 6/2026"});
     QCOMPARE(Form.IndexListe, QStringList{"1 0 0"});
     Form.reject();
 }
