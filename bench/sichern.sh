@@ -7,14 +7,8 @@ WURZEL=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${1:-$WURZEL/build-bench}
 shift || true
 
-if [[ ! -f $BUILD/build.ninja && ! -f $BUILD/Makefile ]]; then
-    cmake -S "$WURZEL" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTUNDOLOG_BENCH=ON -DSTUNDOLOG_TESTS=OFF
-fi
-cmake --build "$BUILD" --target stundolog_sichernbench
-
-AUSGABE=$BUILD/sichern-$(date +%Y%m%d-%H%M%S).json
-"$BUILD/bench/stundolog_sichernbench" --benchmark_format=json "$@" >"$AUSGABE"
-echo "JSON: $AUSGABE"
+source "$WURZEL/bench/lauf.sh"
+bench_laufen stundolog_sichernbench sichern "$@"
 
 /usr/bin/python3 - "$AUSGABE" <<'PY'
 import json
