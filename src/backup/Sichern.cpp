@@ -1,6 +1,7 @@
 #include "backup/Sichern.h"
 
 #include "backup/Kopieren.h"
+#include "dialogs/Fokusliste.h"
 #include "dialogs/Meldungsfenster.h"
 #include "util/Ordner.h"
 
@@ -21,7 +22,7 @@
 TSichernForm::TSichernForm(QWidget *AParent) : QDialog(AParent), LaufwerksQuelle(&Laufwerke::System) {
     setObjectName(QStringLiteral("SichernForm"));
     // Created in tab order: volumes, log, the three buttons.
-    ListBox1 = new QListWidget(this);
+    ListBox1 = new TFokusListe(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setAccessibleName(QStringLiteral("Laufwerke"));

@@ -1,6 +1,7 @@
 #include "dialogs/Fachliste.h"
 
 #include "data/Namen.h"
+#include "dialogs/Fokusliste.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -12,31 +13,31 @@
 namespace {
 // A list that knows whether the user is working it: while it handles a key or a mouse event, a change of its
 // selection is the user's doing; selections that code sets never happen inside those handlers.
-class TBedienListe : public QListWidget {
+class TBedienListe : public TFokusListe {
 public:
-    using QListWidget::QListWidget;
+    using TFokusListe::TFokusListe;
     bool Bedienung() const { return FBedienungS; }
 
 protected:
     void keyPressEvent(QKeyEvent *AEvent) override {
         const QScopedValueRollback<bool> Bedient(FBedienungS, true);
-        QListWidget::keyPressEvent(AEvent);
+        TFokusListe::keyPressEvent(AEvent);
     }
     void mousePressEvent(QMouseEvent *AEvent) override {
         const QScopedValueRollback<bool> Bedient(FBedienungS, true);
-        QListWidget::mousePressEvent(AEvent);
+        TFokusListe::mousePressEvent(AEvent);
     }
     void mouseMoveEvent(QMouseEvent *AEvent) override {
         const QScopedValueRollback<bool> Bedient(FBedienungS, true);
-        QListWidget::mouseMoveEvent(AEvent);
+        TFokusListe::mouseMoveEvent(AEvent);
     }
     void mouseReleaseEvent(QMouseEvent *AEvent) override {
         const QScopedValueRollback<bool> Bedient(FBedienungS, true);
-        QListWidget::mouseReleaseEvent(AEvent);
+        TFokusListe::mouseReleaseEvent(AEvent);
     }
     void mouseDoubleClickEvent(QMouseEvent *AEvent) override {
         const QScopedValueRollback<bool> Bedient(FBedienungS, true);
-        QListWidget::mouseDoubleClickEvent(AEvent);
+        TFokusListe::mouseDoubleClickEvent(AEvent);
     }
 
 private:
@@ -67,7 +68,7 @@ TFachlisteForm::TFachlisteForm(QWidget *AParent) : QDialog(AParent) {
     // The lists have no labels: a screen reader takes their names from here.
     ListBox1->setAccessibleName(QStringLiteral("Klassen"));
     ListBox1->installEventFilter(this);
-    ListBox2 = new QListWidget(this);
+    ListBox2 = new TFokusListe(this);
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
     ListBox2->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox2->setAccessibleName(QStringLiteral("Fächer"));

@@ -1,5 +1,7 @@
 #include "dialogs/Hintergrund.h"
 
+#include "dialogs/Fokusliste.h"
+
 #include <QListWidget>
 #include <QPushButton>
 
@@ -34,7 +36,7 @@ THintergrundForm::THintergrundForm(QWidget *AOwner, int ABtnWidth, int ARand)
     : QDialog(AOwner), FBtnWidth(ABtnWidth), FRand(ARand) {
     setObjectName(QStringLiteral("HintergrundForm"));
     // Created in tab order: list, OK, Cancel.
-    ListBox1 = new QListWidget(this);
+    ListBox1 = new TFokusListe(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setAccessibleName(QStringLiteral("Farben"));

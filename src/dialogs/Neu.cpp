@@ -4,6 +4,7 @@
 #include "data/Kalender.h"
 #include "data/Klassendatei.h"
 #include "data/Namen.h"
+#include "dialogs/Fokusliste.h"
 #include "dialogs/Meldungsfenster.h"
 #include "dialogs/Namensfeld.h"
 #include "util/Dateiname.h"
@@ -45,9 +46,9 @@ TNeuForm::TNeuForm(QWidget *AParent) : QDialog(AParent), HeuteTag(Heute()) {
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
-    ListBox1 = new QListWidget(this);
+    ListBox1 = new TFokusListe(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox2 = new QListWidget(this);
+    ListBox2 = new TFokusListe(this);
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
     Button1 = new QPushButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdlib>
 #include <tuple>
 
@@ -261,15 +262,48 @@ void TSchriftDialog::FarbeGewaehlt() {
     FBeispiel->setPalette(Palette);
 }
 
+QSize TSchriftDialog::ListenFehlen() const {
+    // The lists stand side by side and share what the dialog grows in width: for one list to gain a pixel, the
+    // dialog grows by one for each list. In height the most any list lacks counts.
+    QSize Fehlt(0, 0);
+    int Listen = 0;
+    for (const QListView *Liste : FontDialog1->findChildren<QListView *>()) {
+        if (!Liste->isVisible() || !Liste->model() || Liste->model()->rowCount() == 0)
+            continue;
+        ++Listen;
+        int Breiteste = 0;
+        for (int Nr = 0; Nr < Liste->model()->rowCount(); ++Nr)
+            Breiteste = std::max(Breiteste, Liste->sizeHintForIndex(Liste->model()->index(Nr, 0)).width());
+        Fehlt.setWidth(std::max(Fehlt.width(), Breiteste - Liste->viewport()->width()));
+        Fehlt.setHeight(std::max(Fehlt.height(), 5 * Liste->sizeHintForRow(0) - Liste->viewport()->height()));
+    }
+    return {Fehlt.width() * Listen, Fehlt.height()};
+}
+
 void TSchriftDialog::showEvent(QShowEvent *AEvent) {
     QDialog::showEvent(AEvent);
-    // The dialog shows in the user font. Where that is large, the lists get all the room the screen has; where
-    // even that is too small, the dialog's font steps down until it fits.
+    // The dialog shows in the application font, which is the user's face and size, and starts from its natural
+    // size each time. Qt's lists keep the size they have in a normal font: in a large one the dialog grows until
+    // each shows five lines and its longest entry, as far as the screen allows. Where even the natural size is
+    // too large, the dialog's font steps down until it fits.
+    setFont(QFont());
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     const QSize Platz = Layout::Platz(this);
-    const QSize Wunsch = sizeHint();
-    if (Wunsch.width() > Platz.width() / 2 || Wunsch.height() > Platz.height() / 2)
-        resize(Platz);
+    resize(sizeHint().boundedTo(Platz));
+    for (int Runde = 0; Runde < 5; ++Runde) {
+        const QSize Fehlt = ListenFehlen();
+        if (Fehlt.isNull())
+            break;
+        const QSize Groesser = (size() + Fehlt).boundedTo(Platz);
+        if (Groesser == size())
+            break;
+        resize(Groesser);
+    }
     AufBildschirmVerkleinern(this);
+    // A fixed size like every dialog of the program: a window manager gives a resizable window a handle below
+    // its frame, which would reach past the screen's edge.
+    setFixedSize(size());
     if (FFamilienListe)
         FFamilienListe->setFocus(Qt::OtherFocusReason);
     else

@@ -61,6 +61,8 @@ private:
     void FarbeGewaehlt();
     void NamenVergeben();
     void StilZeigen(const QFont &AFont);
+    // How much wider and higher the dialog would have to be for each list to show five lines and its longest entry.
+    QSize ListenFehlen() const;
 
     TSchrift FGesetzt; // as given to Setzen
     QFont FAngezeigt;  // what the embedded dialog made of it

@@ -3,6 +3,7 @@
 #include "data/Daten.h"
 #include "data/Kalender.h"
 #include "data/Namen.h"
+#include "dialogs/Fokusliste.h"
 #include "dialogs/Meldungsfenster.h"
 #include "dialogs/Namensfeld.h"
 
@@ -54,7 +55,7 @@ TSuchenForm::TSuchenForm(QWidget *AParent) : QDialog(AParent) {
     NamensfeldEinrichten(Edit1);
     CheckBox1 = new QCheckBox(this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    ListBox1 = new QListWidget(this);
+    ListBox1 = new TFokusListe(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setAccessibleName(QStringLiteral("Treffer"));
@@ -150,8 +151,9 @@ void TSuchenForm::Button1Click() {
     }
     Button2->setEnabled(ListBox1->count() > 0);
     if (ListBox1->count() > 0) {
-        ListBox1->setCurrentRow(0);
+        // The focus first: a screen reader hears the hit list, then its first line.
         ListBox1->setFocus(Qt::OtherFocusReason);
+        ListBox1->setCurrentRow(0);
         return;
     }
     SuchtextWaehlen();

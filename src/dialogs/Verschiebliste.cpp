@@ -4,6 +4,7 @@
 #include "data/Heute.h"
 #include "data/Kalender.h"
 #include "data/Namen.h"
+#include "dialogs/Fokusliste.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -20,7 +21,7 @@ int Gewaehlt(const QListWidget *AListe) {
 }
 
 QListWidget *NeueListe(QWidget *AEltern, const QString &AName) {
-    auto *Liste = new QListWidget(AEltern);
+    auto *Liste = new TFokusListe(AEltern);
     Liste->setObjectName(AName);
     Liste->setSelectionMode(QAbstractItemView::SingleSelection);
     return Liste;

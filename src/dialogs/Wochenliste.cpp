@@ -1,5 +1,7 @@
 #include "dialogs/Wochenliste.h"
 
+#include "dialogs/Fokusliste.h"
+
 #include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,7 +11,7 @@
 TWochenlisteForm::TWochenlisteForm(QWidget *AParent) : QDialog(AParent) {
     setObjectName(QStringLiteral("WochenlisteForm"));
     // Created in tab order: list, OK, Cancel.
-    ListBox1 = new QListWidget(this);
+    ListBox1 = new TFokusListe(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->installEventFilter(this);

@@ -6,6 +6,9 @@ date and is driven by keys only. For every window it shows, the sweep checks wha
 
   - the window is announced with its title (a frame, dialog or alert named like the window, activated by
     window:activate), a message box's text can be read;
+  - opening a window announces only the control that takes the focus first: no line of a list that is being
+    filled, no control that has the focus only for a moment; a list may be followed by its current line, once;
+  - the whole window, the window manager's title bar and frame included, lies on the screen;
   - every control that can take the focus has a name, and none keeps the "&" of its caption; labelled fields
     bear their label's text, lists what they list, buttons their captions; a label that names a field names it
     with its own text (a combo box, which Qt on Linux names by its chosen entry, through the label relation);
@@ -35,7 +38,7 @@ import pyatspi
 
 from lesehilfe import (Abbruch, EREIGNISSE, FOKUS, TITEL, aktiv, alle, anmelden, ausfuehren, datenordner,
                        einstellungen_schreiben, ereignis, ereignisse_verarbeiten, feld, feldtext, fenster,
-                       fensterliste, fokusziele, fort, frisch, hauptfenster, klasse_schreiben, letzter_fokus,
+                       fensterliste, fokusziele, fort, frisch, gleich, hauptfenster, klasse_schreiben, letzter_fokus,
                        liest_irgendwo, marke, pruefen, schritt, sichtbar, taste, text, tippen, vorgelesen, warten,
                        zustaende)
 
@@ -210,10 +213,129 @@ def beschriftungen(Wurzel):
     return Paare
 
 
-def fenster_pruefen(Fenster, Titel, Erwartet, Wo, Text=None, Seit=None):
+def rollenname(Rolle):
+    return getattr(Rolle, "value_nick", None) or str(Rolle)
+
+
+def fokusse_seit(Seit, Pid):
+    """The focus events of the program since the mark Seit."""
+    return [E for E in EREIGNISSE[Seit:] if E[0] == FOKUS and E[1] == 1 and E[4] == Pid]
+
+
+def fenster_von(Objekt):
+    """The window an object lies in, None when it cannot be told (an object that is gone)."""
+    try:
+        while Objekt is not None and Objekt.getRole() not in FENSTERROLLEN:
+            Objekt = Objekt.parent
+    except Exception:  # noqa: BLE001 — a vanished object
+        return None
+    return Objekt
+
+
+def oeffnung_pruefen(Fenster, Seit, Zuerst, Wo):
+    """Opening a window, a screen reader hears of the control that takes the focus first and of nothing else:
+    every focus event of the program from the key that opened the window until it is ready names that control,
+    a list's own event may be followed by its current line, once. Focus events in other windows before the
+    window's first one are not the window's: the line of the menu that opened it, the main window's field that
+    gets the focus back when a menu or a dialog closes before a message box opens. Zuerst: (roles, name) of that
+    control; with None the events are only listed."""
+    Pid = Fenster.get_process_id()
+    if Zuerst is None:
+        aktiv(Fenster)
+    else:
+        Rollen, Name = Zuerst
+        # Ready: the window is active and its first control got the focus.
+        warten(lambda: zustaende(Fenster).contains(pyatspi.STATE_ACTIVE) and
+               any(E[2] == Name and E[3] in Rollen for E in fokusse_seit(Seit, Pid)), 10.0)
+    # What the opening still sends comes within moments (a list filled just after showing, for one).
+    ereignisse_verarbeiten(0.5)
+    Ereignisse = fokusse_seit(Seit, Pid)
+    Gelesen = ", ".join("%s %r" % (rollenname(E[3]), E[2]) for E in Ereignisse) or "keine"
+    print("        Fokusereignisse beim Öffnen: %s" % Gelesen)
+    while Ereignisse and not gleich(fenster_von(Ereignisse[0][5]), Fenster):
+        Ereignisse.pop(0)
+    if Zuerst is None:
+        return
+    OkS = bool(Ereignisse) and Ereignisse[0][2] == Name and Ereignisse[0][3] in Rollen
+    if OkS and len(Ereignisse) > 1:
+        Zeile, Liste = Ereignisse[1][5], Ereignisse[0][5]
+        OkS = (len(Ereignisse) == 2 and Rollen == LISTE and Ereignisse[1][3] == pyatspi.ROLE_LIST_ITEM and
+               gleich(Zeile.parent, Liste) and zustaende(Zeile).contains(pyatspi.STATE_FOCUSED))
+    pruefen(OkS, "%s: das Öffnen sagt nur %r an%s (Fokusereignisse: %s)" % (
+        Wo, Name, ", danach höchstens einmal die aktuelle Zeile" if Rollen == LISTE else "", Gelesen))
+
+
+def ausgabe(*Befehl):
+    return subprocess.run(Befehl, capture_output=True, text=True, timeout=30, check=True).stdout
+
+
+def x_geometrie(Fenster=None):
+    """(left, top, width, height) of an X window's client area on the screen, the root window without an id."""
+    Werte = {}
+    for Zeile in ausgabe("xwininfo", *(("-id", Fenster) if Fenster else ("-root",))).splitlines():
+        Name, _, Wert = Zeile.strip().partition(":")
+        Werte[Name] = Wert.strip()
+    return (int(Werte["Absolute upper-left X"]), int(Werte["Absolute upper-left Y"]), int(Werte["Width"]),
+            int(Werte["Height"]))
+
+
+def x_rahmen(Fenster):
+    """The window manager's frame round an X window as (left, right, top, bottom), None when it names none."""
+    Zeile = ausgabe("xprop", "-id", Fenster, "_NET_FRAME_EXTENTS")
+    _, Gleich, Werte = Zeile.partition("=")
+    Zahlen = [int(Z) for Z in Werte.split(",")] if Gleich else []
+    return tuple(Zahlen) if len(Zahlen) == 4 else None
+
+
+def bildschirm_pruefen(Fenster, Titel, Wo):
+    """The whole window, the window manager's title bar and frame included, lies on the screen. The accessibility
+    bus gives the window's client area; the frame round it is the X window's _NET_FRAME_EXTENTS."""
+    if not aktiv(Fenster):
+        pruefen(False, "%s: das Fenster wird nicht aktiv, seine Lage bleibt ungeprüft" % Wo)
+        return
+    Id = ausgabe("xdotool", "getactivewindow").strip()
+    # Qt puts the program's name behind the title of a window whose title does not name it.
+    Name = ausgabe("xdotool", "getwindowname", Id).rstrip("\n")
+    if not pruefen(Name in (Titel, Titel + " \u2014 " + TITEL), "%s: das aktive X-Fenster ist %r (%r)" % (
+            Wo, Titel, Name)):
+        return
+    # The window manager may still be placing the window: the client area and the frame must stay put.
+    Vorher = None
+
+    def Ruhig():
+        nonlocal Vorher
+        Jetzt = (x_geometrie(Id), x_rahmen(Id))
+        GleichS, Vorher = Jetzt == Vorher, Jetzt
+        return GleichS and Jetzt[1] is not None
+    warten(Ruhig, 5.0)
+    if not pruefen(Vorher is not None, "%s: xwininfo und xprop lesen das X-Fenster %s" % (Wo, Id)):
+        return
+    (Links, Oben, Breite, Hoehe), Rand = Vorher
+    Ausdehnung = frisch(Fenster).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    Zugang = (Ausdehnung.x, Ausdehnung.y, Ausdehnung.width, Ausdehnung.height)
+    pruefen(Zugang == (Links, Oben, Breite, Hoehe),
+            "%s: der Bus nennt die Lage des Fensters wie X (Bus %s, X %s)" % (Wo, Zugang, (Links, Oben, Breite, Hoehe)))
+    if not pruefen(Rand is not None, "%s: der Fenstermanager nennt seinen Rahmen (_NET_FRAME_EXTENTS)" % Wo):
+        return
+    L, R, O, U = Rand
+    Ganz = (Links - L, Oben - O, Links + Breite + R, Oben + Hoehe + U)
+    _, _, BildBreite, BildHoehe = x_geometrie()
+    OkS = Ganz[0] >= 0 and Ganz[1] >= 0 and Ganz[2] <= BildBreite and Ganz[3] <= BildHoehe
+    Text = ("%s: das Fenster liegt samt Rahmen auf dem Bildschirm %dx%d (von %d,%d bis %d,%d; Inhalt %dx%d bei %d,%d, "
+            "Rahmen links %d, rechts %d, oben %d, unten %d)" % (Wo, BildBreite, BildHoehe, *Ganz, Breite, Hoehe, Links,
+                                                               Oben, L, R, O, U))
+    pruefen(OkS, Text)
+
+
+def fenster_pruefen(Fenster, Titel, Erwartet, Wo, Text=None, Seit=None, Zuerst=None):
     """What a screen reader gets of one window: its role and title, the names of its controls, its labels;
     Erwartet lists (roles, name) of controls that must be there once each. Text: a message box's text.
-    Seit: the event mark before the window was opened; the window's activation since then is announced."""
+    Seit: the event mark before the window was opened; the window's activation since then is announced.
+    Zuerst: (roles, name) of the control that takes the focus when the window opens; the opening announces only
+    that control (oeffnung_pruefen). Every window lies on the screen with its frame (bildschirm_pruefen)."""
+    if Seit is not None:
+        oeffnung_pruefen(Fenster, Seit, Zuerst, Wo)
+    bildschirm_pruefen(Fenster, Titel, Wo)
     frisch(Fenster)
     pruefen(Fenster.getRole() in FENSTERROLLEN and Fenster.name == Titel,
             "%s: das Fenster wird als %r angesagt (gelesen: %s %r)" % (Wo, Titel, rolle(Fenster), Fenster.name))
@@ -261,13 +383,14 @@ def neues_fenster(App, Titel, Wo, Sekunden=10.0):
 
 
 def meldung_pruefen(App, Text, Knoepfe, Wo, Seit=None):
-    """A message box with that text: title, text and buttons as a screen reader gets them. Returns it."""
+    """A message box with that text: title, text and buttons as a screen reader gets them. Returns it. Knoepfe
+    names its default button first: it takes the focus when the box opens."""
     Box = warten(lambda: next((F for F in fenster(App) if F.getRole() != pyatspi.ROLE_FRAME and
                                liest_irgendwo(F, Text)), None), 10.0)
     if not Box:
         pruefen(False, "%s: keine Meldung %r (offen: %s)" % (Wo, Text, fensterliste(App)))
         return None
-    fenster_pruefen(Box, TITEL, [(KNOPF, K) for K in Knoepfe], Wo + ", Meldung", Text, Seit)
+    fenster_pruefen(Box, TITEL, [(KNOPF, K) for K in Knoepfe], Wo + ", Meldung", Text, Seit, (KNOPF, Knoepfe[0]))
     aktiv(Box)
     return Box
 
@@ -473,13 +596,14 @@ def vorbereiten(Programm):
     einstellungen_schreiben(["AktOrdner=1", "Filename=5a.SGV 1", "Sounds=0"])
 
 
-def dialog(App, Tasten, Titel, Erwartet, Wo):
-    """Opens a window by keys and sweeps it; returns it or None."""
+def dialog(App, Tasten, Titel, Erwartet, Zuerst, Wo):
+    """Opens a window by keys and sweeps it; Zuerst: (roles, name) of the control that takes the focus first.
+    Returns the window or None."""
     Seit = marke()
     taste(*Tasten)
     Fenster = neues_fenster(App, Titel, Wo)
     if Fenster:
-        fenster_pruefen(Fenster, Titel, Erwartet, Wo, Seit=Seit)
+        fenster_pruefen(Fenster, Titel, Erwartet, Wo, Seit=Seit, Zuerst=Zuerst)
         aktiv(Fenster)
     return Fenster
 
@@ -538,7 +662,7 @@ def pruefung(Programm, Prozess, _):
 
     schritt("Gehe zu Woche")
     Dialog = dialog(App, ("ctrl+g",), "Gehe zu Woche", [(LISTE, "Wochen"), (KNOPF, "OK"), (KNOPF, "Abbrechen")],
-                    "Gehe zu Woche")
+                    (LISTE, "Wochen"), "Gehe zu Woche")
     if Dialog:
         taste("Down")
         Marke = marke()
@@ -601,7 +725,8 @@ def pruefung(Programm, Prozess, _):
     for Tasten, Titel in (("F5", "Übersicht von Woche " + W15), ("F6", "Übersicht eines Monats"),
                           ("F7", "Übersicht aller Wochen"), ("F8", "Übersicht aller Wochen und Fächer")):
         Ansicht = dialog(App, (Tasten,), Titel, [(TEXT, "Übersicht"), (KNOPF, "Drucken..."),
-                                                 (KNOPF, "Speichern..."), (KNOPF, "Schließen")], Tasten)
+                                                 (KNOPF, "Speichern..."), (KNOPF, "Schließen")], (TEXT, "Übersicht"),
+                         Tasten)
         if Ansicht:
             Marke = marke()
             schliessen(Ansicht, ("Escape",), Tasten)
@@ -610,7 +735,7 @@ def pruefung(Programm, Prozess, _):
     schritt("Suche")
     Dialog = dialog(App, ("ctrl+f",), "Suche nach Text im Stundolog",
                     [(TEXT, "Suchtext:"), ((pyatspi.ROLE_CHECK_BOX,), "Genaue Übereinstimmung"),
-                     (KNOPF, "Suchen"), (KNOPF, "OK"), (KNOPF, "Schließen")], "Suche")
+                     (KNOPF, "Suchen"), (KNOPF, "OK"), (KNOPF, "Schließen")], (TEXT, "Suchtext:"), "Suche")
     if Dialog:
         tippen("kürzen")
         taste("Return")
@@ -627,7 +752,8 @@ def pruefung(Programm, Prozess, _):
 
     schritt("Neue Woche, neues Fach")
     Dialog = dialog(App, ("ctrl+w",), "Neuen Wocheneintrag erstellen",
-                    [(LISTE, "Jahr:"), (LISTE, "Woche:"), (KNOPF, "OK"), (KNOPF, "Abbrechen")], "Neue Woche")
+                    [(LISTE, "Jahr:"), (LISTE, "Woche:"), (KNOPF, "OK"), (KNOPF, "Abbrechen")], (LISTE, "Jahr:"),
+                    "Neue Woche")
     if Dialog:
         Marke = marke()
         taste("Return")
@@ -636,7 +762,7 @@ def pruefung(Programm, Prozess, _):
         eintrag_pruefen(Rahmen, "Eintrag: 3/3", "Neue Woche")
     Dialog = dialog(App, ("ctrl+n",), "Neues Fach erstellen",
                     [(TEXT, "Fach:"), (LISTE, "Jahr:"), (LISTE, "Woche:"), (KNOPF, "OK"), (KNOPF, "Abbrechen")],
-                    "Neues Fach")
+                    (TEXT, "Fach:"), "Neues Fach")
     if Dialog:
         tippen("Physik")
         Marke = marke()
@@ -657,7 +783,8 @@ def pruefung(Programm, Prozess, _):
         Dialog = neues_fenster(App, Titel, Titel)
         if not Dialog:
             continue
-        fenster_pruefen(Dialog, Titel, [(TEXT, Feld), (KNOPF, "OK"), (KNOPF, "Abbrechen")], Titel, Seit=Seit)
+        fenster_pruefen(Dialog, Titel, [(TEXT, Feld), (KNOPF, "OK"), (KNOPF, "Abbrechen")], Titel, Seit=Seit,
+                        Zuerst=(TEXT, Feld))
         aktiv(Dialog)
         taste("ctrl+a")
         tippen(Neu)
@@ -674,7 +801,7 @@ def pruefung(Programm, Prozess, _):
     Woche = feldtext(Rahmen, "Woche:")
     Titel = 'Woche %s von Fach "Chemie" verschieben nach' % Woche
     Dialog = dialog(App, ("F9",), Titel, [(LISTE, "Fach:"), (LISTE, "Jahr:"), (LISTE, "Woche:"), (KNOPF, "OK"),
-                                          (KNOPF, "Abbrechen")], "Woche verschieben")
+                                          (KNOPF, "Abbrechen")], (LISTE, "Fach:"), "Woche verschieben")
     if Dialog:
         Marke = marke()
         taste("Return")
@@ -709,7 +836,7 @@ def pruefung(Programm, Prozess, _):
     schritt("Neue Klasse mit der Frage nach dem Speichern")
     Dialog = dialog(App, ("F4",), "Neue Klasse erstellen",
                     [(TEXT, "Klasse:"), (TEXT, "Fach:"), (LISTE, "Jahr:"), (LISTE, "Woche:"), (KNOPF, "OK"),
-                     (KNOPF, "Abbrechen")], "Neue Klasse")
+                     (KNOPF, "Abbrechen")], (TEXT, "Klasse:"), "Neue Klasse")
     if Dialog:
         tippen("7c")
         taste("Tab")
@@ -725,7 +852,8 @@ def pruefung(Programm, Prozess, _):
 
     schritt("Klasse/Fach wechseln, Laden")
     Dialog = dialog(App, ("ctrl+k",), "Wechsle Klasse/Fach",
-                    [(LISTE, "Klassen"), (LISTE, "Fächer"), (KNOPF, "OK"), (KNOPF, "Abbrechen")], "Wechseln")
+                    [(LISTE, "Klassen"), (LISTE, "Fächer"), (KNOPF, "OK"), (KNOPF, "Abbrechen")], (LISTE, "Klassen"),
+                    "Wechseln")
     if Dialog:
         taste("Home")
         Marke = marke()
@@ -733,7 +861,7 @@ def pruefung(Programm, Prozess, _):
         pruefen(fort(Dialog), "Wechseln: Enter schließt den Dialog")
         ansage_pruefen(Rahmen, Marke, Pid, "Klasse:", "Wechseln", "5c")
     Dialog = dialog(App, ("ctrl+l",), "Lade Klasse", [(LISTE, "Klassen"), (KNOPF, "OK"), (KNOPF, "Abbrechen")],
-                    "Laden")
+                    (LISTE, "Klassen"), "Laden")
     if Dialog:
         taste("End")
         Marke = marke()
@@ -744,7 +872,7 @@ def pruefung(Programm, Prozess, _):
     schritt("Datensicherung")
     Dialog = dialog(App, ("F2",), "Datendateien sichern nach",
                     [(LISTE, "Laufwerke"), (TEXT, "Kopierverlauf"), (KNOPF, "Sichern"), (KNOPF, "Aktualisieren"),
-                     (KNOPF, "Schließen")], "Datensicherung")
+                     (KNOPF, "Schließen")], (LISTE, "Laufwerke"), "Datensicherung")
     if Dialog:
         Marke = marke()
         schliessen(Dialog, ("Escape",), "Datensicherung")
@@ -755,6 +883,8 @@ def pruefung(Programm, Prozess, _):
     if Seit is not None:
         Dialog = neues_fenster(App, "Schriftart", "Schriftart")
         if Dialog:
+            # The lists of the font dialog are Qt's own: they announce the lines the dialog chooses as it is filled,
+            # so what its opening sends is only listed.
             fenster_pruefen(Dialog, "Schriftart", [(AUSWAHL, "Farbe"), (KNOPF, "OK"),
                                                    (KNOPF, "Abbrechen")], "Schriftart", Seit=Seit)
             schliessen(Dialog, ("Escape",), "Schriftart")
@@ -764,7 +894,7 @@ def pruefung(Programm, Prozess, _):
         if Dialog:
             fenster_pruefen(Dialog, "Schrifthintergrund wählen", [(LISTE, "Farben"), (KNOPF, "OK"),
                                                                   (KNOPF, "Abbrechen")], "Schrifthintergrund",
-                            Seit=Seit)
+                            Seit=Seit, Zuerst=(LISTE, "Farben"))
             schliessen(Dialog, ("Escape",), "Schrifthintergrund")
 
     schritt("Hilfe: Programm-Info und Programm-Änderungen")
@@ -778,7 +908,7 @@ def pruefung(Programm, Prozess, _):
         Fenster = neues_fenster(App, "History.txt - " + TITEL, "Programm-Änderungen")
         if Fenster:
             fenster_pruefen(Fenster, "History.txt - " + TITEL, [(TEXT, "History.txt"), (KNOPF, "Schließen")],
-                            "Programm-Änderungen", Seit=Seit)
+                            "Programm-Änderungen", Seit=Seit, Zuerst=(TEXT, "History.txt"))
             schliessen(Fenster, ("Escape",), "Programm-Änderungen")
 
     schritt("Ohne offene Klasse")
