@@ -170,11 +170,6 @@ void ClientGroesse(QWidget *AFenster, int ABreite, int AHoehe) {
     AFenster->setFixedSize(ABreite, AHoehe);
 }
 
-void BildschirmGross(QWidget *AFenster) {
-    const QRect Schirm = Bildschirm();
-    ClientGroesse(AFenster, Schirm.width(), Schirm.height());
-}
-
 int KnoepfeEinrichten(const QList<QPushButton *> &AKnoepfe, int ABreite) {
     // The style's own measure of a caption: text, padding and frame. In normal sizes it stays well below the
     // designed width.

@@ -66,8 +66,6 @@ QMargins Rahmen(const QWidget *AFenster);
 QSize Platz(const QWidget *AFenster);
 // Sets the client size of a window; our dialogs have a fixed frame, the user does not resize them.
 void ClientGroesse(QWidget *AFenster, int ABreite, int AHoehe);
-// The window as big as the screen.
-void BildschirmGross(QWidget *AFenster);
 
 // Every button one text line of its font plus 12 high and ABreite wide, or all as wide as the widest caption
 // needs where a large font needs more. Returns the width the buttons got.
