@@ -88,9 +88,7 @@ void TstSichern::cleanup() {
 }
 
 void TstSichern::layout_data() {
-    QTest::addColumn<int>("Groesse");
-    QTest::newRow("12 px") << 12;
-    QTest::newRow("16 px") << 16;
+    LayoutGroessen();
 }
 
 void TstSichern::layout() {

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 
 // Test fonts are sized in pixels, so the screen's resolution does not change them.
@@ -21,6 +22,14 @@ inline QStringList Listenzeilen(const QListWidget *AListe) {
     for (int Nr = 0; Nr < AListe->count(); ++Nr)
         Texte.append(AListe->item(Nr)->text());
     return Texte;
+}
+
+// The rows of a layout test: column "Groesse", a normal font and a larger one whose captions still fit the
+// designed 125-pixel buttons.
+inline void LayoutGroessen() {
+    QTest::addColumn<int>("Groesse");
+    QTest::newRow("12 px") << 12;
+    QTest::newRow("16 px") << 16;
 }
 
 inline int Zeile(const QFont &AFont) {

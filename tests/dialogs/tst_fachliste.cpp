@@ -79,9 +79,7 @@ void TstFachliste::cleanup() {
 }
 
 void TstFachliste::layout_data() {
-    QTest::addColumn<int>("Groesse");
-    QTest::newRow("12 px") << 12;
-    QTest::newRow("16 px") << 16;
+    LayoutGroessen();
 }
 
 void TstFachliste::layout() {

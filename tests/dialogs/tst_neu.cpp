@@ -133,9 +133,7 @@ void TstNeu::Klasse5b(TOffen &AOffen) {
 }
 
 void TstNeu::layout_data() {
-    QTest::addColumn<int>("Groesse");
-    QTest::newRow("12 px") << 12;
-    QTest::newRow("16 px") << 16;
+    LayoutGroessen();
 }
 
 void TstNeu::layout() {

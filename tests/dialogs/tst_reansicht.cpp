@@ -220,9 +220,7 @@ void TstReAnsicht::cleanup() {
 }
 
 void TstReAnsicht::layout_data() {
-    QTest::addColumn<int>("Groesse");
-    QTest::newRow("12 px") << 12;
-    QTest::newRow("16 px") << 16;
+    LayoutGroessen();
 }
 
 void TstReAnsicht::layout() {

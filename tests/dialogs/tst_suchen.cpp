@@ -83,9 +83,7 @@ void TstSuchen::cleanup() {
 }
 
 void TstSuchen::layout_data() {
-    QTest::addColumn<int>("Groesse");
-    QTest::newRow("12 px") << 12;
-    QTest::newRow("16 px") << 16;
+    LayoutGroessen();
 }
 
 void TstSuchen::layout() {

@@ -101,9 +101,7 @@ void TstVerschiebliste::cleanup() {
 }
 
 void TstVerschiebliste::layout_data() {
-    QTest::addColumn<int>("Groesse");
-    QTest::newRow("12 px") << 12;
-    QTest::newRow("16 px") << 16;
+    LayoutGroessen();
 }
 
 void TstVerschiebliste::layout() {

@@ -28,9 +28,7 @@ void TstWochenliste::cleanup() {
 }
 
 void TstWochenliste::layout_data() {
-    QTest::addColumn<int>("Groesse");
-    QTest::newRow("12 px") << 12;
-    QTest::newRow("16 px") << 16;
+    LayoutGroessen();
 }
 
 void TstWochenliste::layout() {
